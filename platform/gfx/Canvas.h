@@ -45,6 +45,9 @@ public:
     TBitmap& Surface() const { return *surface_; }
     TPoint Origin() const { return origin_; }
     TRect ClipRect() const { return clip_; }  // surface coordinates
+    // Lets one canvas serve several paints (and follows its bitmap's size).
+    void SetOrigin(TPoint origin) { origin_ = origin; }
+    void SetClipRect(const TRect& clip) { clip_ = clip; }
 
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);
@@ -75,6 +78,12 @@ public:
     int DrawText(const std::string& text, TRect& rect, unsigned format);
 
 private:
+    TRect WriteArea() const;  // the clip within the surface
+    // Copies sourceRect of source onto dest (surface coordinates), stretching
+    // when the sizes differ; source pixels outside source are skipped.
+    void Blit(const TRect& dest, const TBitmap& source, const TRect& sourceRect);
+    void Fill(const TRect& surfaceRect, TColor color);
+
     TBitmap* surface_;
     TPoint origin_;
     TRect clip_;
