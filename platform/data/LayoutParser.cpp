@@ -114,6 +114,7 @@ private:
     std::string Describe() const {
         if (AtEnd()) return "end of text";
         const char c = text_[pos_];
+        if (c == '\r' || c == '\n') return "end of line";
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
             char buffer[16];
             std::snprintf(buffer, sizeof buffer, "character #%d", static_cast<unsigned char>(c));
@@ -149,6 +150,10 @@ private:
         }
     }
 
+    void SkipBlanks() {
+        while (!AtEnd() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
+    }
+
     std::string ReadWord() {
         const std::size_t start = pos_;
         while (!AtEnd() && IsWordChar(text_[pos_])) ++pos_;
@@ -160,13 +165,14 @@ private:
         object.line = line_;
         if (!IsWordStart(Peek()) || !SameWord(ReadWord(), "object")) Fail(object.line, "'object' expected");
         if (depth >= kMaxDepth) Fail(object.line, "objects nested too deeply");
-        SkipSpace();
+        // The heading stands on one line.
+        SkipBlanks();
         if (!IsWordStart(Peek())) Fail(line_, "object name or class expected, found " + Describe());
         std::string first = ReadWord();
-        SkipSpace();
+        SkipBlanks();
         if (Peek() == ':') {
             ++pos_;
-            SkipSpace();
+            SkipBlanks();
             if (!IsWordStart(Peek())) Fail(line_, "class name expected after '" + first + ":'");
             object.name = std::move(first);
             object.className = ReadWord();
@@ -213,8 +219,14 @@ private:
             value.kind = TLayoutValueKind::String;
             value.text = ParseString();
         } else if (IsWordStart(c)) {
+            // A value may start on the next line, but never with a keyword.
+            const std::size_t start = pos_;
             value.kind = TLayoutValueKind::Identifier;
             value.text = ReadWord();
+            if (SameWord(value.text, "end") || SameWord(value.text, "object")) {
+                pos_ = start;
+                Fail(line_, "value expected for '" + property + "', found '" + value.text + "'");
+            }
         } else if (c == '[') {
             value.kind = TLayoutValueKind::Set;
             value.items = ParseSet();
