@@ -71,6 +71,16 @@ void TCanvas::Blit(const TRect& dest, const TBitmap& source, const TRect& source
     const std::int64_t dw = dest.Width(), dh = dest.Height();
     const std::int64_t sw = fromRect.Width(), sh = fromRect.Height();
     const bool stretch = dw != sw || dh != sh;
+    // Source column of each destination column, -1 where there is none.
+    std::vector<int> columns;
+    if (stretch) {
+        columns.resize(static_cast<std::size_t>(area.Width()));
+        for (int x = area.Left; x < area.Right; ++x) {
+            const std::int64_t sx = fromRect.Left + (x - dest.Left) * sw / dw;
+            columns[static_cast<std::size_t>(x - area.Left)] =
+                sx < fromWhole.Left || sx >= fromWhole.Right ? -1 : static_cast<int>(sx);
+        }
+    }
     for (int y = area.Top; y < area.Bottom; ++y) {
         const std::int64_t sy = fromRect.Top + (stretch ? (y - dest.Top) * sh / dh : y - dest.Top);
         if (sy < fromWhole.Top || sy >= fromWhole.Bottom) continue;
@@ -83,10 +93,10 @@ void TCanvas::Blit(const TRect& dest, const TBitmap& source, const TRect& source
             if (dx0 < dx1) std::copy_n(srcRow + (fromRect.Left + (dx0 - dest.Left)), dx1 - dx0, dstRow + dx0);
             continue;
         }
-        for (int x = area.Left; x < area.Right; ++x) {
-            const std::int64_t sx = fromRect.Left + (x - dest.Left) * sw / dw;
-            if (sx < fromWhole.Left || sx >= fromWhole.Right) continue;
-            dstRow[x] = srcRow[sx];
+        std::uint32_t* out = dstRow + area.Left;
+        for (const int sx : columns) {
+            if (sx >= 0) *out = srcRow[sx];
+            ++out;
         }
     }
 }
@@ -119,13 +129,14 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom) {
     if (left > right) std::swap(left, right);
     if (top > bottom) std::swap(top, bottom);
     if (right == left || bottom == top) return;
-    const bool outlined = pen_.Style != psClear && pen_.Width > 0;
+    const bool outlined = pen_.Style != psClear;
     if (!outlined) {
         // Without a pen the filled area is one pixel smaller, as with the classic API.
         FillRect(Rect(left, top, right - 1, bottom - 1));
         return;
     }
-    const int w = std::min({pen_.Width, (right - left + 1) / 2, (bottom - top + 1) / 2});
+    // A pen of width 0 (or less) draws one pixel wide, as with the classic API.
+    const int w = std::min({std::max(pen_.Width, 1), (right - left + 1) / 2, (bottom - top + 1) / 2});
     FillRect(Rect(left + w, top + w, right - w, bottom - w));
 
     if (w > 1 || pen_.Style == psSolid) {
