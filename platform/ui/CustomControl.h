@@ -29,7 +29,7 @@ protected:
 private:
     void Target(const TRect& clip);
     std::unique_ptr<TCanvas> canvas_;
-    bool painting_ = false;
+    bool selfPainting_ = false;
 };
 
 }  // namespace tresilva
