@@ -18,3 +18,17 @@ void EnsureGuiApplication() {
 }
 
 }  // namespace tresilva
+
+// Fontconfig keeps a few bytes of its parsed configuration for the life of the
+// process and never frees them; that is not ours to fix, so leak checks in
+// sanitizer builds ignore it. Weak, so a program may give its own list.
+#if defined(__SANITIZE_ADDRESS__)
+#define TRESILVA_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TRESILVA_ASAN 1
+#endif
+#endif
+#ifdef TRESILVA_ASAN
+extern "C" __attribute__((weak, used)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+#endif
