@@ -6,6 +6,7 @@
 
 #include "controls/freelib/ShadingTypes.h"
 #include "controls/freelib/Underlay.h"
+#include "platform/data/Resources.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Properties.h"
 
@@ -42,8 +43,9 @@ unsigned AlignmentFlag(TAlignment alignment) {
 TPad3D::TPad3D(TComponent* owner) : TGraphicControl(owner) {
     SetHeight(50);
     SetWidth(200);
-    // The picture would come from the program's "Background" bitmap resource;
-    // this program carries none, so it stays empty.
+    // The face picture of a program that embeds a "Background" bitmap; this
+    // one embeds none, so every pad starts with an empty picture.
+    if (auto bytes = FindResource("Background.bmp")) picture_.SetBitmap(TBitmap::FromBmpBytes(*bytes));
     alignment_ = taCenter;
     shadowIntensity_ = 60;
     shadowQuality_ = quLow;

@@ -14,7 +14,7 @@ namespace tresilva {
 
 class TPad3D : public TGraphicControl {
 public:
-    // 200 x 50; the picture from the program's "Background" bitmap resource
+    // 200 x 50; the picture from the program's resource "Background.bmp"
     // when there is one (this program has none, so it starts empty).
     explicit TPad3D(TComponent* owner);
     ~TPad3D() override;
