@@ -158,7 +158,7 @@ std::vector<QImage> GlobeFrames() {
                 const double lon = std::remainder(std::atan2(tx, gz) + centreLon, 2 * kPi);
                 const double land = LandAt(map, lon, lat);
                 const double absLat = std::abs(lat) * 180 / kPi;
-                const double dry = std::clamp(1.0 - std::abs(absLat - 24) / 10, 0.0, 1.0) * 0.6;
+                const double dry = std::clamp(1.0 - std::abs(absLat - 24) / 9, 0.0, 1.0) * 0.4;
                 Rgb ground = Mix(forest, desert, dry);
                 ground = Mix(ground, ice, std::clamp((absLat - 64) / 8, 0.0, 1.0));
                 Rgb sea = Mix(deepOcean, ocean, sz);

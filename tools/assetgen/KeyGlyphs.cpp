@@ -38,11 +38,13 @@ std::vector<KeyGlyph> KeypadGlyphs() {
     const double baseline = kDigitBottom;
     std::vector<KeyGlyph> out;
     for (const Key& key : kKeys) {
-        QPainterPath path = TextOutline(Face::SansBold, key.text, scale);
+        const bool point = key.text[0] == '.';
+        // The full stop is drawn larger than the font's, so it reads as a key.
+        QPainterPath path = TextOutline(Face::SansBold, key.text, point ? scale * 1.45 : scale);
         const QRectF ink = path.boundingRect();
         // Round digits (0 3 6 8 9) overshoot the baseline slightly; keep it.
         path.translate(key.width / 2.0 - ink.center().x(), baseline);
-        const QString name = key.text[0] == '.' ? QString("point") : QString(key.text);
+        const QString name = point ? QString("point") : QString(key.text);
         out.push_back({name, FlattenOnKey(Downsample(ShadeBevel(path, key.width, kGlyphHeight, Material::Gold(),
                                                                 KeyBevel())))});
     }

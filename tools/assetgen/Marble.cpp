@@ -25,12 +25,12 @@ QImage MarbleTile() {
             const double vein = 0.75 * std::pow(1.0 - std::abs(a), 6.0) + 0.45 * std::pow(1.0 - std::abs(b), 9.0);
             const double cloud = clouds.At(u, v) - 0.5;
             const double fine = grain.At(u, v) - 0.5;
-            const double light = 216.0 + 22.0 * cloud + 5.0 * fine - 42.0 * std::min(1.0, vein);
+            const double light = 216.0 + 22.0 * cloud + 5.0 * fine - 34.0 * std::min(1.0, vein);
             const int grey = static_cast<int>(std::lround(std::clamp(light, 0.0, 250.0)));
             // A cool tint in the veins, a warm one in the light cloud.
-            const int r = std::clamp(grey + static_cast<int>(std::lround(2 - 6 * vein)), 0, 250);
-            const int g = std::clamp(grey + static_cast<int>(std::lround(1 - 3 * vein)), 0, 250);
-            const int bl = std::clamp(grey + static_cast<int>(std::lround(-1 + 4 * vein)), 0, 250);
+            const int r = std::clamp(grey + static_cast<int>(std::lround(1 - 4 * vein)), 0, 250);
+            const int g = std::clamp(grey + static_cast<int>(std::lround(0 - 2 * vein)), 0, 250);
+            const int bl = std::clamp(grey + static_cast<int>(std::lround(-1 + 3 * vein)), 0, 250);
             out.setPixel(x, y, qRgb(r, g, bl));
         }
     }
