@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "platform/ui/Properties.h"
+#include "platform/ui/Reader.h"
 
 namespace tresilva {
 
@@ -54,6 +55,8 @@ void TComponent::RemoveComponent(TComponent* component) {
 }
 
 void TComponent::Loaded() { ExcludeState(csLoading); }
+
+void TComponent::ReadState(TReader& reader) { reader.ReadData(*this); }
 
 void TComponent::DefineMethod(const std::string& name, std::any handler) {
     for (auto& [n, h] : methods_) {

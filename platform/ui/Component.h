@@ -21,6 +21,8 @@ enum TComponentStateFlag : std::uint16_t {
 };
 using TComponentState = std::uint16_t;
 
+class TReader;
+
 class TComponent : public TObject {
 public:
     explicit TComponent(TComponent* owner);
@@ -47,6 +49,11 @@ public:
     // Called by the layout reader once every object of a layout has its
     // properties; clears csLoading. Overrides call the base first.
     virtual void Loaded();
+    // The layout reader hands itself to each object it creates (and to the
+    // root): the default reads the object's properties and children through
+    // reader.ReadData(*this). An override may act before or after, or change
+    // the reader's owner around it (restoring it also when reading fails).
+    virtual void ReadState(TReader& reader);
 
     // Event handlers that a layout can bind by name: a root (a form) defines
     // its methods here, each as the event's own std::function type.

@@ -19,6 +19,7 @@
 
 #include "platform/data/LayoutError.h"
 #include "platform/data/LayoutTree.h"
+#include "platform/ui/Properties.h"
 
 namespace tresilva {
 
@@ -51,12 +52,22 @@ private:
     void ReadProperties(TComponent& instance, const TLayoutObject& node);
     void ReadChildren(TComponent& instance, const TLayoutObject& node);
 
+    // A reference to another component, set once every object exists.
+    struct Fixup {
+        TComponent* object;
+        TPropInfo property;
+        std::string name;
+        int line;
+        std::string where;
+    };
+
     const TLayout& layout_;
     TComponent* root_;
     TComponent* owner_;
     TComponent* parent_ = nullptr;
     const TLayoutObject* next_ = nullptr;  // the node of the object next handed the reader
     std::vector<TComponent*> loaded_;      // every object read, in reading order
+    std::vector<Fixup> fixups_;
 };
 
 // Parses a layout text and reads it into root (errors as above; `file` is the
