@@ -1,6 +1,7 @@
 #include "platform/gfx/QtFont.h"
 
 #include <QString>
+#include <algorithm>
 
 namespace tresilva {
 
@@ -15,7 +16,12 @@ std::string SubstituteFace(const std::string& face) {
 
 QFont ToQFont(const TFont& font) {
     QFont result(QString::fromStdString(SubstituteFace(font.Name())));
-    result.setPixelSize(font.Height() > 0 ? font.Height() : 1);
+    // Layouts in the classic form give character heights as negative numbers;
+    // the size is the same. No height at all means the default one.
+    long long pixels = font.Height();
+    if (pixels < 0) pixels = -pixels;
+    if (pixels == 0) pixels = TFont().Height();
+    result.setPixelSize(static_cast<int>(std::min(pixels, 4096LL)));
     result.setBold((font.Style() & fsBold) != 0);
     result.setItalic((font.Style() & fsItalic) != 0);
     result.setUnderline((font.Style() & fsUnderline) != 0);

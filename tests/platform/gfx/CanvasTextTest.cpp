@@ -298,8 +298,11 @@ TEST(DrawText, FacesAreSubstitutedAndStylesChangeTheText) {
         font.SetName(row.face);
         EXPECT_EQ(QFontInfo(ToQFont(font)).family().toStdString(), row.family) << row.face;
     }
-    font.SetHeight(17);
-    EXPECT_EQ(QFontInfo(ToQFont(font)).pixelSize(), 17);
+    // Character heights, also in the negative form of classic layouts.
+    for (const int height : {17, -17}) {
+        font.SetHeight(height);
+        EXPECT_EQ(QFontInfo(ToQFont(font)).pixelSize(), 17) << height;
+    }
 
     TBitmap b = Surface(1, 1);
     TCanvas& c = b.Canvas();
