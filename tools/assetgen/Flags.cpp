@@ -84,7 +84,7 @@ const QColor kLuxRed(237, 41, 57), kLuxBlue(0, 161, 222);
 const QColor kDutchRed(174, 28, 40), kDutchBlue(33, 70, 139);
 const QColor kPortGreen(0, 102, 0), kPortRed(255, 0, 0), kPortYellow(255, 229, 0);
 const QColor kEuBlue(0, 51, 153), kEuYellow(255, 204, 0);
-const QColor kUsRed(178, 34, 52), kUsBlue(60, 59, 110);
+const QColor kUsRed(178, 34, 52), kUsBlue(20, 40, 110);
 const QColor kUkBlue(1, 33, 105), kUkRed(200, 16, 46);
 const QColor kJapanRed(188, 0, 45);
 
@@ -111,10 +111,9 @@ void UnionFlag(QPainter& p) {
 void UnitedStates(QPainter& p) {
     for (int i = 0; i < 9; ++i) p.fillRect(QRectF(0, i, kW, 1), i % 2 == 0 ? kUsRed : kWhite);
     p.fillRect(QRectF(0, 0, 6, 5), kUsBlue);
-    p.setBrush(kWhite);
-    for (int row = 0; row < 2; ++row)
-        for (int col = 0; col < 3; ++col) p.drawEllipse(QPointF(1.0 + 2 * col, 1.25 + 2.5 * row), 0.42, 0.42);
-    for (int col = 0; col < 2; ++col) p.drawEllipse(QPointF(2.0 + 2 * col, 2.5), 0.36, 0.36);
+    // The stars as single white pixels, staggered as on the canton.
+    for (const QPoint star : {QPoint(1, 1), QPoint(3, 1), QPoint(2, 2), QPoint(4, 2), QPoint(1, 3), QPoint(3, 3)})
+        p.fillRect(QRectF(star, QSizeF(1, 1)), kWhite);
 }
 
 void Portugal(QPainter& p) {
@@ -129,7 +128,7 @@ void Portugal(QPainter& p) {
 }
 
 void Spain(QPainter& p) {
-    HBands(p, {{2.25, kSpanishRed}, {4.5, kSpanishYellow}, {2.25, kSpanishRed}});
+    HBands(p, {{2, kSpanishRed}, {5, kSpanishYellow}, {2, kSpanishRed}});
     // The arms, toward the hoist: a small red and gold shield.
     p.setBrush(QColor(173, 21, 25));
     p.drawRoundedRect(QRectF(3.1, 3.0, 2.2, 3.0), 0.5, 0.5);
@@ -171,14 +170,11 @@ std::vector<Flag> AllFlags() {
     add("PTE", Portugal);
     add("EUR", [&](QPainter& p) {
         p.fillRect(QRectF(0, 0, kW, kH), kEuBlue);
-        // At this size the stars are dots on the ring; a slightly larger ring
-        // keeps them apart.
-        QPainterPath dots;
-        for (int i = 0; i < 12; ++i) {
-            const double a = i * std::numbers::pi / 6;
-            dots.addEllipse(QPointF(kW / 2 + 3.2 * std::sin(a), kH / 2 - 3.2 * std::cos(a)), 0.62, 0.62);
-        }
-        p.fillPath(dots, kEuYellow);
+        // At this size each star is one pixel of the ring, the twelve placed
+        // at the nearest pixels to their true places, with blue between them.
+        for (const QPoint star : {QPoint(7, 1), QPoint(9, 1), QPoint(10, 2), QPoint(10, 4), QPoint(10, 6), QPoint(9, 7),
+                                  QPoint(7, 7), QPoint(5, 7), QPoint(4, 6), QPoint(4, 4), QPoint(4, 2), QPoint(5, 1)})
+            p.fillRect(QRectF(star, QSizeF(1, 1)), kEuYellow);
     });
     add("USD", UnitedStates);
     add("GBP", UnionFlag);

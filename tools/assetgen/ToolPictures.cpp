@@ -14,20 +14,27 @@ QImage HammerPicture() {
     // Drawn upright about the head's centre, then turned 45 degrees so the
     // handle runs to the bottom left.
     QTransform turn;
-    turn.translate(17.5, 12.0);
+    turn.translate(16.9, 12.35);
     turn.rotate(45);
+    // Upright: the head along x (striking face at +x, claw at -x), the handle
+    // down along y from the neck.
     QPainterPath handle;
-    handle.addRoundedRect(QRectF(-2.0, -2.0, 4.2, 21.0), 1.8, 1.8);
+    handle.addRoundedRect(QRectF(-2.0, -1.0, 4.0, 19.0), 1.8, 1.8);
     QPainterPath head;
-    head.moveTo(-10.0, -4.2);
-    head.lineTo(6.5, -4.2);
-    head.quadTo(8.8, -4.6, 10.5, -2.8);  // the striking face, slightly crowned
-    head.lineTo(10.5, 2.8);
-    head.quadTo(8.8, 4.6, 6.5, 4.2);
-    head.lineTo(-3.0, 3.2);
-    // The claw: a tapered, curved back end.
-    head.quadTo(-8.0, 3.6, -11.5, 6.0);
-    head.quadTo(-11.0, 1.0, -10.0, -4.2);
+    head.moveTo(-3.0, -3.6);
+    head.lineTo(3.0, -3.6);
+    head.lineTo(3.6, -4.6);  // the face is a little wider than the neck
+    head.lineTo(9.2, -4.6);
+    head.quadTo(10.2, -4.6, 10.2, -3.6);
+    head.lineTo(10.2, 3.6);
+    head.quadTo(10.2, 4.6, 9.2, 4.6);
+    head.lineTo(3.6, 4.6);
+    head.lineTo(3.0, 3.6);
+    head.lineTo(-3.0, 2.6);
+    // The claw: a tapered wedge curving down toward the handle.
+    head.quadTo(-8.5, -0.2, -12.8, 2.4);
+    head.quadTo(-11.5, -3.2, -8.5, -3.4);
+    head.lineTo(-3.0, -3.6);
     head.closeSubpath();
     BevelStyle wood;
     wood.width = 1.6;
