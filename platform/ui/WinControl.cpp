@@ -284,8 +284,9 @@ void TWinControl::RepaintRect(const TRect& area) {
     }
     const TRect a = Intersect(area, Rect(0, 0, surface_.Width(), surface_.Height()));
     if (a.IsEmpty()) return;
-    PaintArea(a);
+    // Taken off the pending region first: what the paint marks anew stays.
     display_->pending -= ToQRect(a);
+    PaintArea(a);
     ShowArea(a);
 }
 
