@@ -89,7 +89,8 @@ std::string Readme(const std::vector<Listing>& listing) {
            "Key and tool pictures use their top-left white (255, 255, 255) as the transparent\n"
            "colour: no other pixel of them is exactly white, and their edges blend toward the pad\n"
            "grey (205, 205, 205), never toward white. Frames and flags are 8-bit pictures with\n"
-           "256 palette entries and the pixels at offset 1078. `docs/contact-sheet.png` shows them all.\n\n"
+           "256 palette entries and the pixels at offset 1078; the floppy and globe frames share\n"
+           "their names, so each animation has its own folder. `docs/contact-sheet.png` shows them all.\n\n"
            "| File | Size | Format | Content |\n|---|---|---|---|\n";
     for (const Listing& l : listing)
         out << "| `" << l.path << "` | " << l.size << " | " << l.format << " | " << l.content << " |\n";
@@ -105,14 +106,14 @@ AssetSet BuildAssets() {
 
     set.marble = MarbleTile();
     b.Bmp24("marble.bmp", set.marble, "light grey marble tile, seamless");
-    set.sheet.push_back({"Marble tile 128 x 128, tiled 2 x 2", {set.marble}, {}, 2, Backdrop::None, 0});
+    set.sheet.push_back({"Marble tile 128 x 128, tiled 2 x 2", {set.marble}, {}, 2, Backdrop::Tiled, 0});
 
     SheetRow flagRow{"Flags 16 x 11, 256 colours", {}, {}, 4, Backdrop::None, 0};
     for (const Flag& flag : AllFlags()) {
         std::string file = flag.code;
         for (char& c : file) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         const Palette palette = BuildPalette({flag.image});
-        b.Bmp8("flags/" + file + ".bmp", Quantise(flag.image, palette), "flag of " + flag.code + ", black frame");
+        b.Bmp8("flags/" + file + ".bmp", Quantise(flag.image, palette), "flag of " + flag.country + " (" + flag.code + "), black frame");
         flagRow.images.push_back(flag.image);
         flagRow.captions.push_back(QString::fromStdString(flag.code));
     }
@@ -161,7 +162,7 @@ AssetSet BuildAssets() {
     set.sheet.push_back({"About window: banner 262 x 62, \"Cliquez ici\" 176 x 32", {banner, click}, {}, 3, Backdrop::None, 0});
 
     const QImage tick = TickStrip();
-    b.Bmp24("config/ok-tick.bmp", tick, "OK glyph strip: green tick, disabled tick");
+    b.Bmp24("config/ok-tick.bmp", tick, "OK glyph strip: green tick, then disabled (grey), on the button face (192, 192, 192)");
     set.sheet.push_back({"OK tick strip 36 x 18 (normal, disabled)", {tick}, {}, 6, Backdrop::None, 0});
 
     const QImage icon32 = IconPicture(32);

@@ -19,6 +19,7 @@ enum class Backdrop {
     None,    // the picture as it is
     Keyed,   // also shown on the marble, its top-left colour transparent
     Cursor,  // transparent pixels shown on grey, the hot spot marked
+    Tiled,   // two by two copies, to show the tile has no seam
 };
 
 struct SheetRow {

@@ -82,12 +82,11 @@ QImage ContactSheet(const AssetSet& set) {
         for (const QImage& image : row.images) {
             if (row.backdrop == Backdrop::Cursor) {
                 plain.push_back(Zoomed(CursorOnGrey(image), row.zoom));
-            } else if (image.width() == 128 && image.height() == 128 && row.captions.empty() && row.images.size() == 1 &&
-                       row.zoom == 2) {
-                QImage tiled(256, 256, QImage::Format_RGB32);
+            } else if (row.backdrop == Backdrop::Tiled) {
+                QImage tiled(image.width() * 2, image.height() * 2, QImage::Format_RGB32);
                 QPainter t(&tiled);
                 for (int ty = 0; ty < 2; ++ty)
-                    for (int tx = 0; tx < 2; ++tx) t.drawImage(tx * 128, ty * 128, image);
+                    for (int tx = 0; tx < 2; ++tx) t.drawImage(tx * image.width(), ty * image.height(), image);
                 t.end();
                 plain.push_back(Zoomed(tiled, row.zoom));
             } else {

@@ -152,23 +152,25 @@ QPainterPath EuropeanStars(double centreX, double centreY, double height) {
 std::vector<Flag> AllFlags() {
     const double third = kH / 3;
     std::vector<Flag> flags;
-    auto add = [&](const char* code, const Draw& draw) { flags.push_back({code, Framed(draw)}); };
-    add("DEM", [&](QPainter& p) { HBands(p, {{3, kBlack}, {3, kGermanRed}, {3, kGermanGold}}); });
-    add("ATS", [&](QPainter& p) { HBands(p, {{3, kAustrianRed}, {3, kWhite}, {3, kAustrianRed}}); });
-    add("BEF", [&](QPainter& p) { VBands(p, {{5, kBlack}, {4, kBelgianYellow}, {5, kBelgianRed}}); });
-    add("ESP", Spain);
-    add("FIM", [&](QPainter& p) {
+    auto add = [&](const char* code, const char* country, const Draw& draw) {
+        flags.push_back({code, country, Framed(draw)});
+    };
+    add("DEM", "Germany", [&](QPainter& p) { HBands(p, {{3, kBlack}, {3, kGermanRed}, {3, kGermanGold}}); });
+    add("ATS", "Austria", [&](QPainter& p) { HBands(p, {{3, kAustrianRed}, {3, kWhite}, {3, kAustrianRed}}); });
+    add("BEF", "Belgium", [&](QPainter& p) { VBands(p, {{5, kBlack}, {4, kBelgianYellow}, {5, kBelgianRed}}); });
+    add("ESP", "Spain", Spain);
+    add("FIM", "Finland", [&](QPainter& p) {
         p.fillRect(QRectF(0, 0, kW, kH), kWhite);
         p.fillRect(QRectF(0, 3, kW, 3), kFinnishBlue);
         p.fillRect(QRectF(4, 0, 3, kH), kFinnishBlue);
     });
-    add("FRF", [&](QPainter& p) { VBands(p, {{5, kFrenchBlue}, {4, kWhite}, {5, kFrenchRed}}); });
-    add("IEP", [&](QPainter& p) { VBands(p, {{5, kIrishGreen}, {4, kWhite}, {5, kIrishOrange}}); });
-    add("ITL", [&](QPainter& p) { VBands(p, {{5, kItalianGreen}, {4, kWhite}, {5, kItalianRed}}); });
-    add("LUF", [&](QPainter& p) { HBands(p, {{third, kLuxRed}, {third, kWhite}, {third, kLuxBlue}}); });
-    add("NLG", [&](QPainter& p) { HBands(p, {{third, kDutchRed}, {third, kWhite}, {third, kDutchBlue}}); });
-    add("PTE", Portugal);
-    add("EUR", [&](QPainter& p) {
+    add("FRF", "France", [&](QPainter& p) { VBands(p, {{5, kFrenchBlue}, {4, kWhite}, {5, kFrenchRed}}); });
+    add("IEP", "Ireland", [&](QPainter& p) { VBands(p, {{5, kIrishGreen}, {4, kWhite}, {5, kIrishOrange}}); });
+    add("ITL", "Italy", [&](QPainter& p) { VBands(p, {{5, kItalianGreen}, {4, kWhite}, {5, kItalianRed}}); });
+    add("LUF", "Luxembourg", [&](QPainter& p) { HBands(p, {{third, kLuxRed}, {third, kWhite}, {third, kLuxBlue}}); });
+    add("NLG", "Netherlands", [&](QPainter& p) { HBands(p, {{third, kDutchRed}, {third, kWhite}, {third, kDutchBlue}}); });
+    add("PTE", "Portugal", Portugal);
+    add("EUR", "European Union", [&](QPainter& p) {
         p.fillRect(QRectF(0, 0, kW, kH), kEuBlue);
         // At this size each star is one pixel of the ring, the twelve placed
         // at the nearest pixels to their true places, with blue between them.
@@ -176,9 +178,9 @@ std::vector<Flag> AllFlags() {
                                   QPoint(7, 7), QPoint(5, 7), QPoint(4, 6), QPoint(4, 4), QPoint(4, 2), QPoint(5, 1)})
             p.fillRect(QRectF(star, QSizeF(1, 1)), kEuYellow);
     });
-    add("USD", UnitedStates);
-    add("GBP", UnionFlag);
-    add("JPY", [&](QPainter& p) {
+    add("USD", "United States", UnitedStates);
+    add("GBP", "United Kingdom", UnionFlag);
+    add("JPY", "Japan", [&](QPainter& p) {
         p.fillRect(QRectF(0, 0, kW, kH), kWhite);
         p.setBrush(kJapanRed);
         p.drawEllipse(QPointF(kW / 2, kH / 2), kH * 0.3, kH * 0.3);

@@ -8,7 +8,8 @@
 namespace tresilva {
 
 struct Flag {
-    std::string code;  // the currency, "DEM" ... "JPY", in slot order
+    std::string code;     // the currency, "DEM" ... "JPY", in slot order
+    std::string country;  // as the picture shows it
     QImage image;      // 16 x 11 with a one-pixel black frame
 };
 
