@@ -13,6 +13,7 @@
 #include "platform/ui/Control.h"
 #include "platform/ui/Cursors.h"
 #include "platform/ui/Properties.h"
+#include "platform/ui/StdClasses.h"
 #include "platform/ui/WinControl.h"
 
 namespace tresilva {
@@ -127,7 +128,9 @@ bool Owns(const TComponent& owner, const TComponent* component) {
 
 }  // namespace
 
-TReader::TReader(const TLayout& layout, TComponent& root) : layout_(layout), root_(&root), owner_(&root) {}
+TReader::TReader(const TLayout& layout, TComponent& root) : layout_(layout), root_(&root), owner_(&root) {
+    RegisterStdClasses();
+}
 
 void TReader::ReadData(TComponent& instance) {
     const TLayoutObject* node = next_;
@@ -144,7 +147,13 @@ void TReader::ReadProperties(TComponent& instance, const TLayoutObject& node) {
     for (const TLayoutProperty& property : node.properties) {
         const std::string where = "'" + property.name + "' of " + node.className;
         try {
-            const std::optional<TPropInfo> p = ResolveProperty(info, property.name);
+            std::optional<TPropInfo> p = ResolveProperty(info, property.name);
+            // "Items.Strings", as form files write a list of strings.
+            const auto dot = property.name.rfind('.');
+            if (!p && dot != std::string::npos && SameText(std::string_view(property.name).substr(dot + 1), "Strings")) {
+                p = ResolveProperty(info, std::string_view(property.name).substr(0, dot));
+                if (p && p->Kind != TTypeKind::Strings) p.reset();
+            }
             if (!p) {
                 const bool event = property.name.size() > 2 && property.name.compare(0, 2, "On") == 0 &&
                                    std::isupper(static_cast<unsigned char>(property.name[2]));
@@ -263,6 +272,7 @@ void TReader::ReadChildren(TComponent& instance, const TLayoutObject& node) {
 }
 
 void TReader::ReadRoot() {
+    if (root_->Name().empty()) root_->SetName(layout_.root.name);
     next_ = &layout_.root;
     parent_ = nullptr;
     auto clearStates = [this] {
