@@ -89,7 +89,7 @@ void TConverter::EraseStep(std::string& s) {
     const std::string_view last = Utf8Last(s);
     if (last.size() == 1 && IsSeparatorChar(last[0])) separatorTyped_ = false;  // step 1
     if (Utf8Length(s, 2) > 1) s = Utf8DropLast(s);                              // step 2
-    else s = "0";
+    else s.assign(1, '0');
 }
 
 std::string TConverter::EraseCopy() { return Utf8Prefix(window_.DisplayText(), 255); }
@@ -107,7 +107,7 @@ void TConverter::FormKeyUp(std::uint16_t key) {
     if (key == 8) {               // step 2
         EraseStep(s);
     } else if (key == 46) {
-        s = "0";
+        s.assign(1, '0');
         separatorTyped_ = false;
     }
     window_.SetDisplayText(s);  // step 3

@@ -169,7 +169,7 @@ TEST(ParseDecimal, VeryLongTextsAreExact) {
 TEST(ParseDecimal, MatchesCorrectRoundingOnRandomTexts) {
     std::mt19937_64 rng(20260611);
     int checked = 0;
-    for (int n = 0; n < 20000; ++n) {
+    for (int n = 0; n < 4000; ++n) {
         const int intDigits = static_cast<int>(rng() % 30);
         const int fracDigits = static_cast<int>(rng() % 30);
         std::string digits;
@@ -199,7 +199,7 @@ TEST(ParseDecimal, MatchesCorrectRoundingOnRandomTexts) {
         }
         ++checked;
     }
-    EXPECT_EQ(checked, 20000);
+    EXPECT_EQ(checked, 4000);
 }
 
 }  // namespace
