@@ -1,6 +1,7 @@
 #include "platform/ui/QtCursors.h"
 
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QImage>
 #include <map>
 
@@ -58,10 +59,22 @@ QCursor FromImage(const TCursorImage& image) {
     return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), image.HotSpotX, image.HotSpotY);
 }
 
+// Bitmap cursors must go before the application object does: the cache is
+// emptied when the application ends, never by static destruction.
+std::map<TCursor, QCursor>& Cache() {
+    static auto* cache = new std::map<TCursor, QCursor>;
+    static const bool hooked = [] {
+        qAddPostRoutine([] { Cache().clear(); });
+        return true;
+    }();
+    (void)hooked;
+    return *cache;
+}
+
 }  // namespace
 
 QCursor QtCursorFor(TCursor number) {
-    static std::map<TCursor, QCursor> cache;
+    auto& cache = Cache();
     static std::uint64_t generation = ~std::uint64_t{0};
     if (generation != Screen().Generation()) {
         cache.clear();
