@@ -12,6 +12,8 @@ constexpr int kGlyphHeight = 42;
 // Digits stand on one baseline with the same cap height; the picture widths
 // are the keys' own.
 constexpr double kDigitTop = 4.5, kDigitBottom = 37.5;
+// The font's bold is grown a little so the keys show more of their gold face.
+constexpr double kHeavier = 0.6;
 
 struct Key {
     const char* text;
@@ -34,13 +36,13 @@ std::vector<KeyGlyph> KeypadGlyphs() {
     // One scale for every digit, from the height of "0" (its ink is the tallest).
     const double probe = 100;
     const QRectF zero = TextOutline(Face::SansBold, "0", probe).boundingRect();
-    const double scale = probe * (kDigitBottom - kDigitTop) / zero.height();
-    const double baseline = kDigitBottom;
+    const double scale = probe * (kDigitBottom - kDigitTop - 2 * kHeavier) / zero.height();
+    const double baseline = kDigitBottom - kHeavier;
     std::vector<KeyGlyph> out;
     for (const Key& key : kKeys) {
         const bool point = key.text[0] == '.';
         // The full stop is drawn larger than the font's, so it reads as a key.
-        QPainterPath path = TextOutline(Face::SansBold, key.text, point ? scale * 1.45 : scale);
+        QPainterPath path = Emboldened(TextOutline(Face::SansBold, key.text, point ? scale * 1.45 : scale), kHeavier);
         const QRectF ink = path.boundingRect();
         // Round digits (0 3 6 8 9) overshoot the baseline slightly; keep it.
         path.translate(key.width / 2.0 - ink.center().x(), baseline);

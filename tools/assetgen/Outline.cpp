@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include <QPainterPathStroker>
 #include <QRawFont>
 #include <QTransform>
 
@@ -43,6 +44,15 @@ QPainterPath FitInto(const QPainterPath& path, const QRectF& box) {
     t.scale(scale, scale);
     t.translate(-ink.center().x(), -ink.center().y());
     return t.map(path);
+}
+
+QPainterPath Emboldened(const QPainterPath& path, double amount) {
+    QPainterPathStroker stroker;
+    stroker.setWidth(2 * amount);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    QPainterPath out = path.united(stroker.createStroke(path));
+    out.setFillRule(Qt::WindingFill);
+    return out;
 }
 
 QPainterPath CentredOn(const QPainterPath& path, QPointF centre) {

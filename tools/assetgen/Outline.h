@@ -14,6 +14,8 @@ enum class Face { SansBold, SansBoldItalic };
 QPainterPath TextOutline(Face face, const QString& text, double pixelSize);
 // `path` scaled uniformly to fit `box` and centred in it.
 QPainterPath FitInto(const QPainterPath& path, const QRectF& box);
+// `path` grown by `amount` pixels on every side: a heavier weight of the letters.
+QPainterPath Emboldened(const QPainterPath& path, double amount);
 // `path` moved so that its ink box is centred on `centre`.
 QPainterPath CentredOn(const QPainterPath& path, QPointF centre);
 
