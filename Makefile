@@ -51,8 +51,11 @@ build: configure
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The program looks for its help document in the current directory, so it starts in assets/help.
 run: build
-	$(BUILD)/cli/tresilva-convert --help
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run: no display (DISPLAY is not set); run it under Xvfb: xvfb-run -a make run"; exit 1; fi
+	cd assets/help && $(abspath $(BUILD))/app/tresilva
 
 # Benchmarks: optimised build, each program reports its ratios against a baseline measured in the same run.
 bench: setup
