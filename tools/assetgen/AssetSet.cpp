@@ -131,6 +131,12 @@ AssetSet BuildAssets() {
     keyRow.images.push_back(erase);
     keyRow.captions.push_back("erase");
     set.sheet.push_back(keyRow);
+    SheetRow trueSize = keyRow;
+    trueSize.title = "Keypad glyphs at true size";
+    trueSize.zoom = 1;
+    trueSize.captions.clear();
+    set.sheet.push_back(trueSize);
+    set.sheet.push_back({"Flags at true size", flagRow.images, {}, 1, Backdrop::None, 0});
 
     const QImage hammer = HammerPicture(), question = QuestionPicture(), ball = BallPicture();
     b.Bmp24("tools/hammer.bmp", hammer, "hammer (settings) on the key white");
