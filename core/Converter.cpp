@@ -51,7 +51,10 @@ void TConverter::Convert() {
         if (j == current_) continue;
         const Float48 v = Float48::Store(Multiply(euro, rates_[static_cast<std::size_t>(j)].Load()));
         core::FormatAmount(v, 15, 5, separator_, scratch_);
-        window_.SetPanelCaption(j, ApplyRounding(scratch_));
+        // ApplyRounding, the option read afresh for every result; off, the
+        // five-decimal text goes to the panel without a copy.
+        if (window_.RoundingOption()) window_.SetPanelCaption(j, core::ApplyRounding(scratch_, true, separator_));
+        else window_.SetPanelCaption(j, scratch_);
     }
 }
 

@@ -76,9 +76,15 @@ Digits MakeDigits(Extended m, int n) {
     } else {
         d.first = '0';
     }
-    for (int i = 17; i >= 0; --i) {
-        d.after[i] = static_cast<char>('0' + t % 10);
-        t /= 10;
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    for (int i = 16; i >= 0; i -= 2) {
+        const unsigned pair = static_cast<unsigned>(t % 100);
+        t /= 100;
+        d.after[i] = kPairs[2 * pair];
+        d.after[i + 1] = kPairs[2 * pair + 1];
     }
     if (n < 18 && d.after[n] >= '5') {
         int i = n - 1;
@@ -150,13 +156,14 @@ void WriteFixed(Extended x, int width, int decimals, std::string& out) {
     // Step 6: the integer digits are the first character if it is "1", then k + 1
     // digits; the decimals are the next dec digits.
     const int length = (negative ? 1 : 0) + (d.first == '1' ? 1 : 0) + (k + 1) + 1 + dec;
-    if (length < w) out.append(static_cast<std::size_t>(w - length), ' ');  // step 7
-    out.reserve(out.size() + static_cast<std::size_t>(length));
-    if (negative) out.push_back('-');
-    if (d.first == '1') out.push_back('1');
-    for (int i = 0; i <= k; ++i) out.push_back(d.At(i));
-    out.push_back('.');
-    for (int i = k + 1; i < n; ++i) out.push_back(d.At(i));
+    const int pad = length < w ? w - length : 0;  // step 7
+    out.assign(static_cast<std::size_t>(pad + length), ' ');
+    char* p = out.data() + pad;
+    if (negative) *p++ = '-';
+    if (d.first == '1') *p++ = '1';
+    for (int i = 0; i <= k; ++i) *p++ = d.At(i);
+    *p++ = '.';
+    for (int i = k + 1; i < n; ++i) *p++ = d.At(i);
 }
 
 std::string WriteFixed(Extended x, int width, int decimals) {
