@@ -1,5 +1,5 @@
 #pragma once
-// tresilva-convert, the command-line companion (issue 2, section 3), as a
+// tresilva-convert, the command-line companion, as a
 // function the program's main and the tests call.
 #include <iosfwd>
 #include <string>

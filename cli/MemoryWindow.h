@@ -12,7 +12,7 @@ namespace tresilva::cli {
 
 class TMemoryWindow : public core::TConverterWindow {
 public:
-    static constexpr const char* kFirstPanelCaption = "000.00 ";  // Part 2.2, result panels
+    static constexpr const char* kFirstPanelCaption = "000.00 ";  // the result panels' first caption
 
     explicit TMemoryWindow(bool rounding) : rounding_(rounding) {
         captions_.fill(kFirstPanelCaption);

@@ -22,7 +22,7 @@ void TConverter::SetCurrent(int i) {
     current_ = i;
 }
 
-// ---------------------------------------------------------------- Part 1.1
+// ---------------------------------------------------------------- currency table and rates
 
 void TConverter::InitFixedRates() {
     for (int i = 1; i <= kEUR; ++i) {
@@ -36,7 +36,7 @@ void TConverter::LoadEditableRates(const std::string& usd, const std::string& gb
     rates_[kJPY] = Float48::Store(ParseDecimal(jpy, separator_));
 }
 
-// ---------------------------------------------------------------- Part 1.2
+// ---------------------------------------------------------------- conversion and formatting
 
 void TConverter::Convert() {
     const std::string t = window_.DisplayText();  // step 1
@@ -66,7 +66,7 @@ std::string TConverter::ApplyRounding(const std::string& text) {
     return core::ApplyRounding(text, window_.RoundingOption(), separator_);
 }
 
-// ---------------------------------------------------------------- Part 1.3
+// ---------------------------------------------------------------- amount entry
 
 void TConverter::AppendChar(char ch) {
     if (!(separatorTyped_ && IsSeparatorChar(ch))) {  // step 1
@@ -133,7 +133,7 @@ void TConverter::EraseKeyClick() {
     Convert();
 }
 
-// ---------------------------------------------------------------- Part 1.4
+// ---------------------------------------------------------------- currency selection
 
 void TConverter::UnselectCurrency(int i) {
     if (!IsCurrencyIndex(i)) return;

@@ -35,13 +35,13 @@ public:
     Float48 Rate(int i) const;
     // The selected currency, always within 1..15.
     int Current() const { return current_; }
-    // Makes i current without marking or converting (start-up, Part 2.2 step 4).
+    // Makes i current without marking or converting (start-up).
     // Throws std::out_of_range for an i outside 1..15, which keeps `current` valid.
     void SetCurrent(int i);
     bool SeparatorTyped() const { return separatorTyped_; }
     void SetSeparatorTyped(bool typed) { separatorTyped_ = typed; }
 
-    // --- Part 1.1 ---
+    // --- currency table and rates ---
     // Entries 1..12 := the twelve fixed rates.
     void InitFixedRates();
     // Entry 13, 14, 15 := Float48 store of ParseDecimal of each text, in this
@@ -49,17 +49,17 @@ public:
     // those after it as they were.
     void LoadEditableRates(const std::string& usd, const std::string& gbp, const std::string& jpy);
 
-    // --- Part 1.2 ---
+    // --- conversion and formatting ---
     // Converts the display text from `current` into every other panel.
     // `current` is always within 1..15 (it starts at EUR and only SetCurrent and
     // CurrencyClick change it, both checking the range), so the case of "no valid
-    // current currency" that Part 1.2 leaves open cannot happen by construction.
+    // current currency" cannot happen by construction.
     void Convert();
     std::string FormatAmount(Float48 value, int width, int decimals) const;
     // Reads the rounding option from the window.
     std::string ApplyRounding(const std::string& text);
 
-    // --- Part 1.3 ---
+    // --- amount entry ---
     void AppendChar(char ch);
     void FlashKey(char ch);
     // The erase step on `s` (an erase copy): may clear separatorTyped.
@@ -76,7 +76,7 @@ public:
     // BmpTransparent1Click.
     void EraseKeyClick();
 
-    // --- Part 1.4 ---
+    // --- currency selection ---
     void UnselectCurrency(int i);
     void SelectCurrency(int i);
     // m1Click..m15Click for currency i: UnselectCurrency (current), current := i,

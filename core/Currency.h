@@ -1,5 +1,5 @@
 #pragma once
-// The currency table (Part 1.1). A currency index is 1..15 in the fixed order
+// The currency table. A currency index is 1..15 in the fixed order
 // DEM ATS BEF ESP FIM FRF IEP ITL LUF NLG PTE EUR USD GBP JPY.
 #include <array>
 #include <string>

@@ -15,20 +15,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A text that ParseDecimal rejects (Part 1.1): the whole text in the message.
+// A text that ParseDecimal rejects: the whole text in the message.
 class EConvertError : public ECoreError {
 public:
     explicit EConvertError(const std::string& text)
         : ECoreError("'" + text + "' is not a valid floating point value") {}
 };
 
-// A non-zero amount divided by a zero rate (Part 1.2).
+// A non-zero amount divided by a zero rate.
 class EZeroDivide : public ECoreError {
 public:
     EZeroDivide() : ECoreError("Floating point division by zero") {}
 };
 
-// Zero divided by zero, or any other operation without a defined result (Part 1.2).
+// Zero divided by zero, or any other operation without a defined result.
 class EInvalidOp : public ECoreError {
 public:
     EInvalidOp() : ECoreError("Invalid floating point operation") {}

@@ -1,7 +1,7 @@
 #pragma once
 // The extended-precision format of the Parts: the x86-64 80-bit x87 long double
 // (64-bit significand with explicit integer bit, 15-bit exponent), rounding to
-// nearest, ties to even (Part 1.1).
+// nearest, ties to even.
 //
 // Invalid operation, division by zero and overflow are errors of the Parts. They
 // are detected here by explicit checks before or after each operation; the FPU's

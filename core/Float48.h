@@ -1,5 +1,5 @@
 #pragma once
-// Float48, the 48-bit real of Part 1.1: six bytes, little-endian.
+// Float48, the 48-bit real: six bytes, little-endian.
 //   byte 0     exponent e, biased by 129; e = 0 means zero whatever the other bytes hold
 //   bytes 1..4 fraction bits 0..31 (byte 1 the least significant)
 //   byte 5     bits 0..6 fraction bits 32..38, bit 7 the sign (1 = negative)
@@ -24,7 +24,7 @@ public:
         return v;
     }
 
-    // Stores an extended value (Part 1.1, "Storing an extended value as Float48"):
+    // Stores an extended value (the exact rounding below):
     // the top 40 bits of the significand are kept, rounded half away from zero on
     // the highest dropped bit, a carry raises the exponent; a biased exponent above
     // 255 raises EOverflow ("Floating point overflow"), one of 0 or less stores zero

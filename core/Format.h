@@ -1,5 +1,5 @@
 #pragma once
-// Result formatting (Part 1.2): the fixed-point writer, FormatAmount and ApplyRounding.
+// Result formatting: the fixed-point writer, FormatAmount and ApplyRounding.
 #include <string>
 
 #include "core/Extended.h"
@@ -7,7 +7,7 @@
 
 namespace tresilva::core {
 
-// The fixed-point writer of Part 1.2, steps 1 to 8 exactly: x in a field of
+// The fixed-point writer, steps 1 to 8 exactly: x in a field of
 // `width` characters (255 at most) with `decimals` decimals, "." as the point.
 // Values with |x| >= about 1.33 x 10^36 (k >= 36) take the exponent form with
 // width - 8 significant digits (18 at most). Decimals below 1 are taken as 1,

@@ -1,5 +1,5 @@
 #pragma once
-// ParseDecimal, the reader of decimal texts (Part 1.1).
+// ParseDecimal, the reader of decimal texts.
 #include <string>
 #include <string_view>
 

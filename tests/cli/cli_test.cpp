@@ -1,4 +1,4 @@
-// tresilva-convert (issue 2, section 3): the built binary, run as a script would,
+// tresilva-convert: the built binary, run as a script would,
 // and the regional-separator rule.
 #include <gtest/gtest.h>
 

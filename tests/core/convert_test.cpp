@@ -1,4 +1,4 @@
-// Part 1.2: Convert, its examples, its errors and its partial updates.
+// Convert, its examples, its errors and its partial updates.
 #include <gtest/gtest.h>
 
 #include <string>

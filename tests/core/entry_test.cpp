@@ -1,4 +1,4 @@
-// Part 1.3: the amount entry, its state machine and its edge cases.
+// the amount entry, its state machine and its edge cases.
 #include <gtest/gtest.h>
 
 #include <string>

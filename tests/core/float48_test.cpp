@@ -1,4 +1,4 @@
-// Part 1.1: Float48, the currency table, the fixed and default rates.
+// Float48, the currency table, the fixed and default rates.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,4 +1,4 @@
-// Part 1.2: the fixed-point writer, FormatAmount and ApplyRounding.
+// the fixed-point writer, FormatAmount and ApplyRounding.
 #include <gtest/gtest.h>
 
 #include <cmath>

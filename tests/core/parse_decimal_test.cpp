@@ -1,4 +1,4 @@
-// Part 1.1: ParseDecimal, its accept/reject list and the corners of issue 2.
+// ParseDecimal, its accept/reject list and its corners.
 #include <gtest/gtest.h>
 
 #include <cfloat>

@@ -1,4 +1,4 @@
-// Part 1.4: currency selection and highlighting.
+// currency selection and highlighting.
 #include <gtest/gtest.h>
 
 #include <string>
