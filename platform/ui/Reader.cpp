@@ -1,5 +1,6 @@
 #include "platform/ui/Reader.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <exception>
@@ -50,9 +51,11 @@ std::int64_t IntegerValue(const TLayoutValue& value) {
 TBytes LengthPrefixed(const std::vector<std::uint8_t>& file) {
     if (file.size() > std::numeric_limits<std::uint32_t>::max()) BadValue("asset too large");
     const auto n = static_cast<std::uint32_t>(file.size());
-    TBytes block{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
-                 static_cast<std::uint8_t>(n >> 24)};
-    block.insert(block.end(), file.begin(), file.end());
+    // Sized once and filled in place: GCC 12 misreads an insert after a
+    // four-byte initialiser as an out-of-bounds copy (-Warray-bounds).
+    TBytes block(4 + file.size());
+    for (int i = 0; i < 4; ++i) block[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n >> (8 * i));
+    std::copy(file.begin(), file.end(), block.begin() + 4);
     return block;
 }
 
@@ -317,7 +320,11 @@ void TReader::ReadRoot() {
     for (TComponent* c : read) {
         if (c != root_ && !Owns(*root_, c)) continue;
         auto* window = dynamic_cast<TWinControl*>(c);
-        if (window && !window->Parent() && window->Visible()) window->ShowWindow();
+        if (window && !window->Parent() && window->Visible()) {
+            // Through the visibility change, so a form places itself and runs OnShow.
+            window->SetVisible(false);
+            window->SetVisible(true);
+        }
     }
 }
 
