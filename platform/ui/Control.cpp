@@ -107,9 +107,9 @@ void TControl::SetEnabled(bool value) {
 }
 
 void TControl::SetColor(TColor value) {
-    parentColor_ = false;
     if (value == color_) return;
     color_ = value;
+    parentColor_ = false;
     ColorChanged();
 }
 

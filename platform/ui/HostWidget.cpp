@@ -1,5 +1,6 @@
 #include "platform/ui/HostWidget.h"
 
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QImage>
 #include <QMouseEvent>
@@ -16,6 +17,14 @@
 namespace tresilva {
 
 namespace {
+
+// Pixel work is shown at a whole-number scale on a high-density screen: Qt is
+// told to round its scale factor, which must happen before the application
+// object exists (this runs at program start wherever windows are linked in).
+[[maybe_unused]] const bool kWholeScale = [] {
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    return true;
+}();
 
 TMouseButton ButtonOf(Qt::MouseButton button) {
     switch (button) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/Errors.h"
+#include "platform/gfx/Picture.h"
+#include "platform/ui/Image.h"
 #include "tests/platform/ui/Probes.h"
 
 namespace tresilva::test {
@@ -252,6 +254,42 @@ TEST_F(PaintingTest, ACustomControlPaintsItselfUnderItsChildren) {
     window.Repaint();  // the immediate repaint of a window
     EXPECT_EQ(window.paints, 2);
     EXPECT_TRUE(window.PendingBounds().IsEmpty());
+}
+
+TEST_F(PaintingTest, AnImageTakesItsPicturesSizeAndDrawsIt) {
+    TImage image(&host);
+    image.SetParent(&host);
+    image.SetBounds(2, 1, 10, 8);
+    TPicture picture;
+    picture.SetBitmap(TBitmap(3, 2));
+    picture.Bitmap().SetPixel(2, 1, kRed);
+    image.SetPicture(picture);
+    EXPECT_EQ(image.BoundsRect(), Bounds(2, 1, 10, 8));  // AutoSize is off
+    image.SetAutoSize(true);
+    EXPECT_EQ(image.BoundsRect(), Bounds(2, 1, 3, 2));
+    Realise();
+    EXPECT_EQ(host.Surface().Pixel(4, 2), kRed);
+    EXPECT_EQ(host.Surface().Pixel(3, 2), clWhite);
+
+    image.SetAutoSize(false);
+    image.SetBounds(0, 0, 6, 4);
+    image.SetStretch(true);  // each picture pixel becomes 2 x 2
+    host.Update();
+    EXPECT_EQ(host.Surface().Pixel(4, 2), kRed);
+    EXPECT_EQ(host.Surface().Pixel(5, 3), kRed);
+    EXPECT_EQ(host.Surface().Pixel(3, 3), clWhite);
+    EXPECT_EQ(host.Surface().Pixel(6, 3), kBack);
+}
+
+TEST_F(PaintingTest, ACustomControlDrawingOutsideAPaintWritesItsWholeWindow) {
+    SelfPainted window(nullptr);
+    window.Realise();
+    window.Update();
+    window.Canvas().Brush().Color = kBlue;
+    window.Canvas().FillRect(Rect(-5, -5, 50, 50));
+    EXPECT_EQ(window.Surface().Pixel(5, 5), kBlue);
+    EXPECT_EQ(window.Canvas().Pixel(6, 6), CLR_INVALID);
+    EXPECT_EQ(window.paints, 1);
 }
 
 }  // namespace
