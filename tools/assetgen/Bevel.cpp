@@ -78,14 +78,14 @@ std::vector<double> DistanceInside(const std::vector<bool>& inside, int w, int h
     return grid;
 }
 
-QRgb Lit(const Material& material, double t, double specular, int alpha) {
+QRgb Lit(const Material& material, double t, double glint, int alpha) {
     const QRgb base = material.At(t);
-    auto add = [specular](int c) { return std::clamp(static_cast<int>(std::lround(c + (254 - c) * specular)), 0, 254); };
+    auto add = [glint](int c) { return std::clamp(static_cast<int>(std::lround(c + (254 - c) * glint)), 0, 254); };
     const int r = add(qRed(base)), g = add(qGreen(base)), b = add(qBlue(base));
     return qRgba(r * alpha / 255, g * alpha / 255, b * alpha / 255, alpha);
 }
 
-double Specular(Vec3 n, double strength) {
+double Glint(Vec3 n, double strength) {
     const double nl = Dot(n, kLight);
     const double rz = 2 * nl * n.z - kLight.z;  // reflected light toward the viewer
     return rz > 0 ? strength * std::pow(rz, 28) : 0.0;
@@ -135,7 +135,7 @@ QImage ShadeBevel(const QPainterPath& path, int w, int h, const Material& materi
             double t = 0.58 + (diffuse - kLight.z) * 1.25 + style.faceTilt * (0.5 - fy);
             const double d = std::max(0.0, (distance[static_cast<std::size_t>(y) * sw + x] - 0.5) / s);
             if (style.outline > 0 && d < style.outline) t = std::min(t, 0.12 + t * 0.35);
-            dst[x] = Lit(material, t, Specular(n, material.Specular()), alpha);
+            dst[x] = Lit(material, t, Glint(n, material.Gloss()), alpha);
         }
     }
     return out;
@@ -164,7 +164,7 @@ QImage ShadeSphere(QPointF centre, double radius, int w, int h, const Material& 
             const Vec3 n{dx, dy, std::sqrt(1.0 - r2)};
             const double diffuse = std::max(0.0, Dot(n, kLight));
             const double t = 0.08 + 0.86 * std::pow(diffuse, 0.9) + 0.1 * (1.0 - r2);
-            dst[x] = Lit(material, t, Specular(n, material.Specular()), alpha);
+            dst[x] = Lit(material, t, Glint(n, material.Gloss()), alpha);
         }
     }
     return out;

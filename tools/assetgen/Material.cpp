@@ -5,7 +5,7 @@
 
 namespace tresilva {
 
-Material::Material(std::initializer_list<RampStop> stops, double specular) : stops_(stops), specular_(specular) {}
+Material::Material(std::initializer_list<RampStop> stops, double gloss) : stops_(stops), gloss_(gloss) {}
 
 QRgb Material::At(double t) const {
     t = std::clamp(t, 0.0, 1.0);

@@ -15,9 +15,9 @@ struct RampStop {
 
 class Material {
 public:
-    Material(std::initializer_list<RampStop> stops, double specular);
+    Material(std::initializer_list<RampStop> stops, double gloss);
     QRgb At(double t) const;  // t clamped to [0, 1]
-    double Specular() const { return specular_; }
+    double Gloss() const { return gloss_; }
 
     static const Material& Gold();
     static const Material& Blue();
@@ -28,7 +28,7 @@ public:
 
 private:
     std::vector<RampStop> stops_;
-    double specular_;
+    double gloss_;
 };
 
 }  // namespace tresilva
