@@ -24,13 +24,15 @@ struct TApplication::QtState {
 TApplication::TApplication() : TComponent(nullptr), qt_(std::make_unique<QtState>()) {}
 
 TApplication::~TApplication() {
+    // Never tears Qt down during static destruction: main calls Finalize for that.
+    (void)qt_->app.release();
     if (QCoreApplication::instance()) {
-        Finalize();
+        mainForm_ = nullptr;
+        while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
     } else {
         // Qt is gone already: its widgets cannot be freed any more.
         while (ComponentCount() > 0) RemoveComponent(Components(ComponentCount() - 1));
     }
-    (void)qt_->app.release();  // never torn down during static destruction
 }
 
 void TApplication::Initialize(int& argc, char** argv) {

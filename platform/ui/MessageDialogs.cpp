@@ -74,7 +74,7 @@ void SetBoundedText(QMessageBox& box, const QString& text) {
     const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWrapAnywhere, text);
     const int height = std::clamp(needed.height() + 2 * metrics.height(), 3 * metrics.height(), screen.height() / 2);
     view->setFixedSize(width, height);
-    box.layout()->replaceWidget(label, view);
+    delete box.layout()->replaceWidget(label, view);  // the old layout item is ours
     label->hide();
 }
 
