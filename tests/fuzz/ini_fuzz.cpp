@@ -6,6 +6,8 @@
 
 #include "platform/Errors.h"
 
+#include "tests/fuzz/FuzzSeeds.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -43,6 +45,11 @@ std::string Expected(const std::string& value) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    tresilva::fuzz::AddSeeds(argc, argv, "ini.dict", "settings.ini");
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

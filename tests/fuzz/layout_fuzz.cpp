@@ -3,6 +3,8 @@
 #include "platform/data/LayoutBuilder.h"
 #include "platform/data/LayoutParser.h"
 
+#include "tests/fuzz/FuzzSeeds.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -31,6 +33,11 @@ public:
 };
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    tresilva::fuzz::AddSeeds(argc, argv, "layout.dict", "form.layout");
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
