@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QScreen>
 
@@ -310,6 +312,23 @@ TEST_F(FormTest, TypedCharactersIncludeBackspaceAndSeparators) {
     Send(w, QEvent::KeyPress, Qt::Key_Shift, {}, false, Qt::ShiftModifier);  // no character
     Send(w, QEvent::KeyPress, Qt::Key_3, "3", false, Qt::KeypadModifier);
     EXPECT_EQ(typed, std::string(",.\b3"));
+}
+
+TEST_F(FormTest, IconAndAFormReadAsVisibleShowOnceItIsComplete) {
+    TBitmap icon(32, 32);
+    icon.SetPixel(3, 4, clNavy);
+    TForm f(nullptr);
+    int shows = 0;
+    f.DefineMethod("FormShow", TNotifyEvent([&](TObject*) { ++shows; }));
+    f.LoadLayoutText("object F: TForm\n  Icon.Data = " + BitmapBlock(icon) +
+                         "\n  OnShow = FormShow\n  Position = poScreenCenter\n  Visible = True\nend\n",
+                     "icon.layout");
+    EXPECT_EQ(shows, 1);
+    ASSERT_NE(f.Widget(), nullptr);
+    EXPECT_TRUE(f.Widget()->isVisible());
+    const QImage image = f.Widget()->windowIcon().pixmap(QSize(32, 32)).toImage();
+    ASSERT_EQ(image.size(), QSize(32, 32));
+    EXPECT_EQ(image.pixel(3, 4) & 0xFFFFFF, 0x000080u);
 }
 
 TEST_F(FormTest, ShowModalOfAVisibleFormIsAnError) {
