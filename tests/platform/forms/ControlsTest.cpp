@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <set>
 
 #include "FormsHelpers.h"
@@ -174,6 +175,9 @@ TEST_F(ControlsTest, ControlsStandAtTheirPlacesWithTheirSettings) {
     EXPECT_FALSE(ok->isDefault());
     EXPECT_FALSE(ok->autoDefault());
     EXPECT_EQ(Find<TLabel>("Label6")->Caption(), "Monnaie par d\xC3\xA9" "faut");
+    // The classic look: Qt's "Windows" style, button face 192, 192, 192.
+    EXPECT_EQ(check->style()->name(), "windows");
+    EXPECT_EQ(ok->palette().color(QPalette::Button), QColor(192, 192, 192));
     EXPECT_EQ(Find<TLabel>("Label6")->Parent(), Find<TPanel>("Panel1"));
 }
 
