@@ -6,7 +6,7 @@ PACKAGES := cmake make g++ clang libclang-rt-14-dev pkg-config \
             libgtest-dev libgmock-dev googletest libbenchmark-dev \
             fonts-liberation2 fonts-comic-neue \
             xvfb xauth xdotool imagemagick x11-utils \
-            desktop-file-utils appstream
+            desktop-file-utils appstream dpkg-dev file
 
 SANITIZE ?= 0
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
@@ -24,7 +24,7 @@ endif
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 STAMP := $(BUILD)/.configured
 
-.PHONY: all setup configure build test run bench fuzz clean
+.PHONY: all setup configure build test run install package bench fuzz clean
 
 all: build
 
@@ -57,6 +57,19 @@ run: build
 	  echo "make run: no display (DISPLAY is not set); run it under Xvfb: xvfb-run -a make run"; exit 1; fi
 	cd assets/help && $(abspath $(BUILD))/app/tresilva
 
+# Installs under PREFIX (default /usr/local).
+PREFIX ?= /usr/local
+install: build
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+	cmake --install $(BUILD)
+
+# The Debian package, an optimised build installed under /usr: build-package/tresilva_<version>_amd64.deb
+package: setup
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DTRESILVA_DEVELOPER=OFF
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack -G DEB
+
 # Benchmarks: optimised build, each program reports its ratios against a baseline measured in the same run.
 bench: setup
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
@@ -73,4 +86,4 @@ fuzz: setup
 	  echo "== $$f"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 || exit 1; done
 
 clean:
-	rm -rf build build-asan build-release build-fuzz
+	rm -rf build build-asan build-release build-fuzz build-package
