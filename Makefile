@@ -81,7 +81,7 @@ bench: setup
 FUZZ_SECONDS ?= 20
 fuzz: setup
 	CXX=clang++ cmake -S . -B build-fuzz -DTRESILVA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build-fuzz -j $(JOBS)
+	cmake --build build-fuzz -j $(JOBS) --target $(notdir $(basename $(wildcard tests/fuzz/*_fuzz.cpp)))
 	@for f in $$(find build-fuzz/tests/fuzz -type f -executable -name '*_fuzz' | sort); do \
 	  echo "== $$f"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 || exit 1; done
 
