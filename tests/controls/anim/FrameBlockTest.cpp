@@ -28,9 +28,9 @@ Bytes ReadFile(const std::filesystem::path& path) {
 
 Bytes Block(const Bytes& file) {
     const auto n = static_cast<std::uint32_t>(file.size());
-    Bytes block{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8), static_cast<std::uint8_t>(n >> 16),
-                static_cast<std::uint8_t>(n >> 24)};
-    block.insert(block.end(), file.begin(), file.end());
+    Bytes block(file.size() + 4);
+    for (std::size_t i = 0; i < 4; ++i) block[i] = static_cast<std::uint8_t>(n >> (8 * i));
+    std::copy(file.begin(), file.end(), block.begin() + 4);
     return block;
 }
 
