@@ -21,7 +21,7 @@ int RunConvert(const std::vector<std::string>& args, std::istream& in, std::ostr
 // LC_NUMERIC and LANG, or "C" when none is set (nullptr means unset).
 std::string NumericLocaleName(const char* lcAll, const char* lcNumeric, const char* lang);
 
-// The regional separator of a locale name (design.md section 3): "C", "POSIX"
+// The regional separator of a locale name: "C", "POSIX"
 // and "C.<anything>" give ","; otherwise the locale's decimal point as
 // std::numpunct<char> gives it, kept when it is "." or ","; a locale that cannot
 // be read, or any other character, gives ",". `lookup` reads a locale's decimal

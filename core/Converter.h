@@ -20,7 +20,7 @@
 
 namespace tresilva::core {
 
-// Only "." and "," are separators (design.md section 3): any other character gives ",".
+// Only "." and "," are separators: any other character gives ",".
 constexpr char NormalizeSeparator(char c) { return c == '.' ? '.' : ','; }
 
 class TConverter {

@@ -40,12 +40,12 @@ int CurrencyIndexOfCode(std::string_view code);
 
 // The default rate text of an editable currency (13, 14, 15) with the given
 // decimal separator: "1,15455" / "1.15455", "0,70807" / "0.70807", "129,289" /
-// "129.289" (design.md section 4: the defaults use the user's separator).
+// "129.289" (the defaults use the user's separator).
 // Throws std::out_of_range for any other index.
 std::string DefaultRateText(int i, char separator);
 
 // The currency that start-up makes current for the list position `monnaie`
-// (0..14 gives 1..15); any other position gives EUR (design.md section 3).
+// (0..14 gives 1..15); any other position gives EUR.
 constexpr int CurrencyOfListPosition(int monnaie) {
     return monnaie >= 0 && monnaie < kCurrencyCount ? monnaie + 1 : kEUR;
 }

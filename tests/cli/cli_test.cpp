@@ -152,7 +152,7 @@ TEST(Cli, FreshStateShowsFirstCaptions) {
 }
 
 TEST(Cli, DefaultTextsFailNeverWithTheSeparator) {
-    // design.md section 4: the default texts use the separator, so "." works.
+    // The default texts use the separator, so "." works.
     EXPECT_EQ(RunBinary({"--separator", ".", "1", "JPY"}).status, 0);
 }
 
