@@ -43,6 +43,14 @@ std::string DefaultRate(const char* digits, char separator) {
     return text;
 }
 
+// An element's name with its number: "c" 12 gives "c12".
+std::string Indexed(const char* prefix, int i, const char* suffix = "") {
+    std::string name(prefix);
+    name.append(std::to_string(i));
+    name.append(suffix);
+    return name;
+}
+
 }  // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
@@ -54,11 +62,11 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     DefineMethod("FormKeyUp",
                  TKeyEvent([this](TObject* s, std::uint16_t& k, TShiftState sh) { FormKeyUp(s, k, sh); }));
     for (char d = '0'; d <= '9'; ++d) {
-        DefineMethod(std::string("T") + d + "Click", TNotifyEvent([this, d](TObject*) { converter_->KeyClick(d); }));
+        DefineMethod(Indexed("T", d - '0', "Click"), TNotifyEvent([this, d](TObject*) { converter_->KeyClick(d); }));
     }
     DefineMethod("TPClick", TNotifyEvent([this](TObject*) { converter_->KeyClick(core::kSeparatorKey); }));
     for (int i = 1; i <= core::kCurrencyCount; ++i) {
-        DefineMethod("m" + std::to_string(i) + "Click",
+        DefineMethod(Indexed("m", i, "Click"),
                      TNotifyEvent([this, i](TObject*) { converter_->CurrencyClick(i); }));
     }
     DefineMethod("BmpTransparent1Click", TNotifyEvent([this](TObject* s) { BmpTransparent1Click(s); }));
@@ -92,11 +100,11 @@ void TForm1::Loaded() {
     flag_ = &Find<TImage>("flag");
     popupMenu1_ = &Find<TPopupMenu>("PopupMenu1");
     for (int i = 1; i <= core::kCurrencyCount; ++i) {
-        c_[i] = &Find<TPanel>("c" + std::to_string(i));
-        m_[i] = &Find<TLabel>("m" + std::to_string(i));
-        f_[i] = &Find<TImage>("f" + std::to_string(i));
+        c_[i] = &Find<TPanel>(Indexed("c", i));
+        m_[i] = &Find<TLabel>(Indexed("m", i));
+        f_[i] = &Find<TImage>(Indexed("f", i));
     }
-    for (int d = 0; d <= 9; ++d) keys_[d] = &Find<TBmpTransparent>("T" + std::to_string(d));
+    for (int d = 0; d <= 9; ++d) keys_[d] = &Find<TBmpTransparent>(Indexed("T", d));
     keys_[10] = &Find<TBmpTransparent>("TP");
 }
 

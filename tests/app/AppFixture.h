@@ -42,6 +42,13 @@ namespace tresilva::test {
 
 namespace fs = std::filesystem;
 
+// An element's name with its number: "c" 12 gives "c12".
+inline std::string Indexed(const char* prefix, int i) {
+    std::string name(prefix);
+    name.append(std::to_string(i));
+    return name;
+}
+
 struct LaunchRecorder : TLauncher {
     std::vector<std::string> urls, programs;
     void OpenUrl(const std::string& url) override { urls.push_back(url); }
@@ -70,7 +77,7 @@ public:
         for (char& c : name) {
             if (c == '/') c = '_';
         }
-        root = fs::path(::testing::TempDir()) / ("tresilva-app-" + std::to_string(::getpid())) / name;
+        root = fs::path(::testing::TempDir()) / Indexed("tresilva-app-", ::getpid()) / name;
         fs::remove_all(root);
         configDir = root / "config";
         startDir = root / "start";
@@ -153,12 +160,12 @@ public:
         if (!c) throw std::runtime_error("no element " + name);
         return *c;
     }
-    static TPanel& Panel(int i) { return Get<TPanel>(*Form1, "c" + std::to_string(i)); }
+    static TPanel& Panel(int i) { return Get<TPanel>(*Form1, Indexed("c", i)); }
     static std::string PanelText(int i) {
         const std::string& s = Panel(i).Caption();
         return s.substr(std::min(s.find_first_not_of(' '), s.size()));
     }
-    static TLabel& Label(int i) { return Get<TLabel>(*Form1, "m" + std::to_string(i)); }
+    static TLabel& Label(int i) { return Get<TLabel>(*Form1, Indexed("m", i)); }
     static std::string Display() { return Get(*Form1, "cadran").Caption(); }
     static std::string Money() { return Get(*Form1, "money").Caption(); }
 

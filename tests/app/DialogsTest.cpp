@@ -110,7 +110,7 @@ TEST_F(DialogsTest, RatesDialogShowsItsStoredTexts) {
     WhenShown(*taux, [&] {
         visible = taux->Widget()->isVisible();
         flags = taux->Widget()->windowFlags();
-        for (int i = 1; i <= 11; ++i) captions.push_back(Get(*taux, "m" + std::to_string(i)).Caption());
+        for (int i = 1; i <= 11; ++i) captions.push_back(Get(*taux, Indexed("m", i)).Caption());
         captions.push_back(Get(*taux, "Label1").Caption());
         Click(*taux, "m3");  // does nothing
         Click(*taux, "f3");

@@ -65,7 +65,7 @@ TEST_F(KeysTest, EveryCurrencyElementCallsItsOwnSlot) {
     Start();
     for (int i = 1; i <= 15; ++i) {
         for (const char* kind : {"m", "f", "c"}) {
-            Click(*Form1, kind + std::to_string(i));
+            Click(*Form1, Indexed(kind, i));
             EXPECT_EQ(Form1->Converter().Current(), i) << kind << i;
         }
     }

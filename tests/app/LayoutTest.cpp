@@ -20,7 +20,7 @@ TEST_F(LayoutTest, HandPointerOnExactlyTheSeventySevenControls) {
     Start();
     std::set<std::string> expected;
     for (int i = 1; i <= 15; ++i) {
-        for (const char* kind : {"f", "m", "c"}) expected.insert("Form1." + (kind + std::to_string(i)));
+        for (const char* kind : {"f", "m", "c"}) expected.insert(Indexed((std::string("Form1.") + kind).c_str(), i));
     }
     for (const char* key : {"T0", "T1", "T2", "T3", "T4", "T5", "T6", "T7", "T8", "T9", "TP", "BmpTransparent1",
                             "BmpTransparent3", "BmpTransparent4", "BmpTransparent5", "BmpAnime14", "flag"}) {
@@ -181,7 +181,7 @@ TEST_F(PixelTest, FilterDarkensTheFifthRowButNotItsFlagsAndLabels) {
     EXPECT_EQ(At(300, 224), Marble(300, 224));
     // The flags of that row are drawn after the filter: exactly their pictures.
     for (int i : {13, 14, 15}) {
-        auto& flag = Get<TImage>(*Form1, "f" + std::to_string(i));
+        auto& flag = Get<TImage>(*Form1, Indexed("f", i));
         const TBitmap& pic = flag.Picture().Bitmap();
         for (int y = 0; y < pic.Height(); ++y) {
             for (int x = 0; x < pic.Width(); ++x) {
@@ -196,7 +196,7 @@ TEST_F(PixelTest, FilterDarkensTheFifthRowButNotItsFlagsAndLabels) {
     for (int i = 0; i < Form1->ControlCount(); ++i) order[Form1->Controls(i)->Name()] = i;
     for (int i = 1; i <= 15; ++i) {
         for (const char* kind : {"f", "m"}) {
-            const std::string name = kind + std::to_string(i);
+            const std::string name = Indexed(kind, i);
             if (i >= 13) EXPECT_GT(order.at(name), order.at("IntensityFilter1")) << name;
             else EXPECT_LT(order.at(name), order.at("IntensityFilter1")) << name;
         }
