@@ -17,8 +17,25 @@ namespace tresilva {
 
 TApplication Application;
 
+namespace {
+
+// The end of the desktop session (log-off, shut-down) reaches Qt as a quit
+// request, which would close every window first and so run the main window's
+// close sequence. The program ends at once instead, closing nothing.
+class SessionEndFilter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != QCoreApplication::instance() || event->type() != QEvent::Quit) return false;
+        Application.Terminate();
+        return true;
+    }
+};
+
+}  // namespace
+
 struct TApplication::QtState {
     std::unique_ptr<QApplication> app;  // only when Initialize made it
+    std::unique_ptr<SessionEndFilter> sessionEnd;
 };
 
 TApplication::TApplication() : TComponent(nullptr), qt_(std::make_unique<QtState>()) {}
@@ -26,6 +43,7 @@ TApplication::TApplication() : TComponent(nullptr), qt_(std::make_unique<QtState
 TApplication::~TApplication() {
     // Never tears Qt down during static destruction: main calls Finalize for that.
     (void)qt_->app.release();
+    (void)qt_->sessionEnd.release();
     if (QCoreApplication::instance()) {
         mainForm_ = nullptr;
         while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
@@ -53,6 +71,10 @@ void TApplication::Initialize() {
         QApplication::setPalette(ClassicPalette());
         if (!title_.empty()) QApplication::setApplicationDisplayName(QString::fromStdString(title_));
     }
+    if (!qt_->sessionEnd) {
+        qt_->sessionEnd = std::make_unique<SessionEndFilter>();
+        QCoreApplication::instance()->installEventFilter(qt_->sessionEnd.get());
+    }
     InstallFrenchTranslations();
     SetExceptionHandler([this](const std::exception& error) { ShowException(error); });
 }
@@ -62,6 +84,7 @@ void TApplication::Finalize() {
     while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
     if (qt_->app) {
         SetExceptionHandler({});
+        qt_->sessionEnd.reset();
         qt_->app.reset();
     }
 }
