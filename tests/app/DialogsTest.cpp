@@ -342,3 +342,25 @@ TEST_F(DialogsTest, ShippedHelpDocumentStartsAtContextOne) {
 
 }  // namespace
 }  // namespace tresilva::test
+
+namespace tresilva::test {
+namespace {
+
+TEST_F(DialogsTest, SessionEndQuitsWithoutTheCloseSequence) {
+    Start();
+    int aboutShown = 0;
+    WhenShown(*apropos, [&] {
+        ++aboutShown;
+        Click(*apropos, "tf2");
+    }, 40);
+    // What the session manager sends at log-off.
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+    Pump();
+    EXPECT_TRUE(Application.Terminated());
+    EXPECT_EQ(aboutShown, 0);
+    EXPECT_FALSE(fs::exists(configDir / "Tresilva.ini"));
+}
+
+}  // namespace
+}  // namespace tresilva::test
