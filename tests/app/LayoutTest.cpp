@@ -231,3 +231,82 @@ TEST_F(PixelTest, KeyColourShowsThePadBeneath) {
 
 }  // namespace
 }  // namespace tresilva::test
+
+namespace tresilva::test {
+namespace {
+
+struct Look {
+    const char* form;
+    const char* name;
+    const char* face;
+    int height;
+    TColor color;
+    TFontStyles style;
+};
+
+TEST_F(LayoutTest, FontsAndColours) {
+    Start();
+    std::map<std::string, TForm*> forms = {{"Form1", Form1}, {"taux", taux}, {"apropos", apropos}, {"config", config}};
+    const std::vector<Look> looks = {
+        {"Form1", "cadran", "Arial", 27, clWhite, 0},
+        {"Form1", "money", "Arial", 9, clWhite, 0},
+        {"Form1", "m1", "MS Sans Serif", 9, clBlack, 0},
+        {"Form1", "m12", "MS Sans Serif", 9, clBlack, fsBold},  // current
+        {"Form1", "c1", "MS Sans Serif", 11, clWhite, fsBold},
+        {"taux", "m6", "MS Sans Serif", 9, clBlack, 0},
+        {"taux", "Label1", "MS Sans Serif", 9, clBlack, fsBold},
+        {"config", "Label2", "MS Sans Serif", 9, clBlack, fsBold},
+        {"config", "Label4", "MS Sans Serif", 9, clBlack, 0},
+        {"config", "GBP", "MS Sans Serif", 9, clBlack, 0},
+        {"apropos", "MagicLabel1", "Comic Sans MS", 16, clBlack, 0},
+        {"apropos", "MagicLabel2", "Arial", 13, clRed, fsBold},
+        {"apropos", "MagicLabel4", "Arial", 16, RGB(0, 0, 255), fsBold},
+        {"apropos", "MagicLabel5", "Arial", 13, clBlack, 0},
+        {"apropos", "SpecialLabel2", "Arial", 11, clBlack, 0},
+    };
+    for (const Look& l : looks) {
+        const TFont& f = Get(*forms[l.form], l.name).Font();
+        EXPECT_EQ(f.Name(), l.face) << l.form << "." << l.name;
+        EXPECT_EQ(std::abs(f.Height()), l.height) << l.form << "." << l.name;
+        EXPECT_EQ(f.Color(), l.color) << l.form << "." << l.name;
+        EXPECT_EQ(f.Style(), l.style) << l.form << "." << l.name;
+    }
+    for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(taux), static_cast<TForm*>(config),
+                        static_cast<TForm*>(apropos)}) {
+        EXPECT_EQ(form->Font().Name(), "MS Sans Serif");
+        EXPECT_EQ(std::abs(form->Font().Height()), 11);
+    }
+    EXPECT_EQ(Get(*Form1, "Panel2").Color(), clBlack);
+    EXPECT_EQ(Get(*Form1, "c3").Color(), clNavy);
+    EXPECT_EQ(Get<TPanel>(*Form1, "c3").Alignment(), taRightJustify);
+    EXPECT_EQ(Get<TLabel>(*taux, "Label1").Alignment(), taRightJustify);
+    EXPECT_EQ(apropos->Color(), clWhite);
+    EXPECT_EQ(config->Color(), clBtnFace);
+    EXPECT_EQ(Get(*Form1, "BmpTransparent4").Hint(), "Paramètres");
+    EXPECT_EQ(Get(*Form1, "BmpTransparent5").Hint(), "Aide");
+    EXPECT_EQ(Get(*Form1, "BmpTransparent3").Hint(), "Quitter");
+    EXPECT_EQ(Get(*Form1, "BmpAnime14").Hint(), "Taux de conversion");
+    EXPECT_TRUE(Get(*Form1, "BmpTransparent4").ShowHint());
+    EXPECT_FALSE(Get(*Form1, "BmpAnime14").ShowHint());
+}
+
+TEST_F(LayoutTest, ConfigurationTabOrder) {
+    Start();
+    std::vector<std::string> chain;
+    WhenShown(*config, [&] {
+        std::map<QWidget*, std::string> names;
+        for (const char* n : {"monnaie", "arrondir", "USD", "GBP", "JPY", "BitBtn1"}) {
+            names[Get<TWinControl>(*config, n).Widget()] = n;
+        }
+        QWidget* w = QApplication::focusWidget();
+        for (int i = 0; i < 40 && chain.size() < 6 && w; ++i, w = w->nextInFocusChain()) {
+            if (names.count(w) && (chain.empty() || chain.back() != names[w])) chain.push_back(names[w]);
+        }
+        CloseBox(*config);
+    });
+    Click(*Form1, "BmpTransparent4");
+    EXPECT_EQ(chain, (std::vector<std::string>{"monnaie", "arrondir", "USD", "GBP", "JPY", "BitBtn1"}));
+}
+
+}  // namespace
+}  // namespace tresilva::test
