@@ -51,6 +51,8 @@ QWidget* TCheckBox::CreateWidget(QWidget* parentWidget) {
             Click();
         });
     });
+    // Buttons fill with the button colour by default; a check box stands on its own colour.
+    box->setBackgroundRole(QPalette::Window);
     box->setAutoFillBackground(true);
     SetBackground(*box, Color());
     return box;
