@@ -364,3 +364,23 @@ TEST_F(DialogsTest, SessionEndQuitsWithoutTheCloseSequence) {
 
 }  // namespace
 }  // namespace tresilva::test
+
+namespace tresilva::test {
+namespace {
+
+TEST_F(DialogsTest, AboutCheckBoxStandsOnTheWindowsWhite) {
+    Start();
+    QImage shot;
+    WhenShown(*apropos, [&] {
+        shot = Get<TWinControl>(*apropos, "afficher").Widget()->grab().toImage();
+        Click(*apropos, "tf2");
+    });
+    Click(*Form1, "BmpTransparent3");
+    ASSERT_EQ(shot.size(), QSize(165, 17));
+    for (QPoint p : {QPoint(0, 0), QPoint(0, 16), QPoint(164, 0), QPoint(164, 16)}) {
+        EXPECT_EQ(shot.pixelColor(p), QColor(255, 255, 255)) << p.x() << "," << p.y();
+    }
+}
+
+}  // namespace
+}  // namespace tresilva::test
