@@ -18,26 +18,6 @@ using i64 = std::int64_t;
 
 int ToInt(i64 v) { return static_cast<int>(std::clamp<i64>(v, INT_MIN, INT_MAX)); }
 
-// The caption as the pad draws it: up to a zero character, at most 255
-// characters (UTF-8 sequences are never split).
-std::string CaptionBuffer(const std::string& caption) {
-    const std::string text = caption.substr(0, caption.find('\0'));
-    std::size_t end = 0;
-    for (int count = 0; end < text.size() && count < 255; ++count) {
-        ++end;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    }
-    return text.substr(0, end);
-}
-
-unsigned AlignmentFlag(TAlignment alignment) {
-    switch (alignment) {
-        case taRightJustify: return DT_RIGHT;
-        case taCenter: return DT_CENTER;
-        default: return DT_LEFT;
-    }
-}
-
 }  // namespace
 
 TPad3D::TPad3D(TComponent* owner) : TGraphicControl(owner) {
@@ -127,7 +107,7 @@ void TPad3D::Paint() {
     TUnderlay beneath(canvas, Width(), Height());
 
     i64 th = 0;
-    const std::string text = CaptionBuffer(caption_);
+    const std::string text = DrawTextBuffer(caption_);
     if (!text.empty()) {
         canvas.Font().Assign(Font());
         th = canvas.TextHeight(text);
@@ -181,7 +161,7 @@ void TPad3D::Paint() {
 void TPad3D::DrawCaption(TRect rect, unsigned flags) {
     TCanvas& canvas = Canvas();
     canvas.Font().Assign(Font());
-    canvas.DrawText(CaptionBuffer(caption_), rect, flags);
+    canvas.DrawText(DrawTextBuffer(caption_), rect, flags);
 }
 
 const TClassInfo& TPad3D::StaticClassInfo() {

@@ -1,33 +1,10 @@
 #include "controls/labelsp/SpecialLabel.h"
 
+#include "controls/magiclab/RaisedLabelProperties.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Properties.h"
 
 namespace tresilva {
-
-namespace {
-
-// What a pass draws: up to a zero character, at most 255 characters (a UTF-8
-// sequence is never split).
-std::string PassBuffer(const std::string& text) {
-    const std::string s = text.substr(0, text.find('\0'));
-    std::size_t end = 0;
-    for (int count = 0; end < s.size() && count < 255; ++count) {
-        ++end;
-        while (end < s.size() && (static_cast<unsigned char>(s[end]) & 0xC0) == 0x80) ++end;
-    }
-    return s.substr(0, end);
-}
-
-unsigned AlignmentFlag(TAlignment alignment) {
-    switch (alignment) {
-        case taRightJustify: return DT_RIGHT;
-        case taCenter: return DT_CENTER;
-        default: return DT_LEFT;
-    }
-}
-
-}  // namespace
 
 TSpecialLabel::TSpecialLabel(TComponent* owner) : TCustomLabel(owner) {
     // The own fields have their first values already (see the header).
@@ -141,7 +118,7 @@ void TSpecialLabel::Paint() {
 }
 
 void TSpecialLabel::DrawTextPass(const TRect& rect, TColor color, unsigned flags) {
-    const std::string buffer = PassBuffer(Caption());
+    const std::string buffer = DrawTextBuffer(Caption());
     if (!ShowAccelChar()) flags |= DT_NOPREFIX;
     DrawPass(buffer, rect, Enabled() ? color : clGrayText, flags);
 }
@@ -167,26 +144,9 @@ const TClassInfo& TSpecialLabel::StaticClassInfo() {
         using C = TSpecialLabel;
         TClassInfo c("TSpecialLabel", &TCustomLabel::StaticClassInfo(), MakeFactory<TSpecialLabel>());
         c.InheritAll();
-        c.Publish(BooleanProperty("Blink", &C::Blink, &C::SetBlink));
-        c.Publish(IntegerProperty("BlinkSpeed", &C::BlinkSpeed, &C::SetBlinkSpeed));
-        c.Publish(ColorProperty("BlinkColor", &C::BlinkColor, &C::SetBlinkColor));
-        c.Publish(ColorProperty("BlinkTopColor", &C::BlinkTopColor, &C::SetBlinkTopColor));
-        c.Publish(ColorProperty("BlinkBottomColor", &C::BlinkBottomColor, &C::SetBlinkBottomColor));
-        c.Publish(BooleanProperty("BlinkTransparent", &C::BlinkTransparent, &C::SetBlinkTransparent));
-        c.Publish(BooleanProperty("RaisedTop", &C::RaisedTop, &C::SetRaisedTop));
-        c.Publish(BooleanProperty("RaisedBottom", &C::RaisedBottom, &C::SetRaisedBottom));
-        c.Publish(ColorProperty("RaisedTopColor", &C::RaisedTopColor, &C::SetRaisedTopColor));
-        c.Publish(ColorProperty("RaisedBottomColor", &C::RaisedBottomColor, &C::SetRaisedBottomColor));
-        c.Publish(IntegerProperty("RaisedTopDistance", &C::RaisedTopDistance, &C::SetRaisedTopDistance));
-        c.Publish(IntegerProperty("RaisedBottomDistance", &C::RaisedBottomDistance, &C::SetRaisedBottomDistance));
+        PublishRaisedSettings<C>(c);
         c.Publish(BooleanProperty("AutomaticSize", &C::AutomaticSize, &C::SetAutomaticSize));
-        for (const char* name : {"Align", "Alignment", "Caption", "Color", "DragCursor", "DragMode", "Enabled",
-                                 "FocusControl", "Font", "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu",
-                                 "ShowAccelChar", "ShowHint", "Transparent", "Visible", "WordWrap", "OnClick",
-                                 "OnDblClick", "OnDragDrop", "OnDragOver", "OnEndDrag", "OnMouseDown", "OnMouseMove",
-                                 "OnMouseUp"}) {
-            c.Inherit(name);
-        }
+        PublishInheritedLabelProperties(c);
         return c;
     }();
     return info;

@@ -35,6 +35,10 @@ enum : unsigned {
     DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800,
 };
 
+// What a classic 256-character drawing buffer holds of a text: up to a zero
+// character, at most 255 characters (a UTF-8 sequence is never split).
+std::string DrawTextBuffer(const std::string& text);
+
 class TCanvas {
 public:
     // A canvas over the whole surface.

@@ -16,6 +16,16 @@
 
 namespace tresilva {
 
+std::string DrawTextBuffer(const std::string& text) {
+    const std::string s = text.substr(0, text.find('\0'));
+    std::size_t end = 0;
+    for (int count = 0; end < s.size() && count < 255; ++count) {
+        ++end;
+        while (end < s.size() && (static_cast<unsigned char>(s[end]) & 0xC0) == 0x80) ++end;
+    }
+    return s.substr(0, end);
+}
+
 namespace {
 
 // One displayed line: its characters and which of them carry the accelerator underline.

@@ -20,6 +20,11 @@ struct TEnumType;
 enum TAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 
+// The DrawText flag that places a line as the alignment says.
+constexpr unsigned AlignmentFlag(TAlignment alignment) {
+    return alignment == taRightJustify ? 0x2u /* DT_RIGHT */ : alignment == taCenter ? 0x1u /* DT_CENTER */ : 0x0u;
+}
+
 // The value names of the enumerations above (for published properties).
 const TEnumType& AlignType();
 const TEnumType& AlignmentType();
