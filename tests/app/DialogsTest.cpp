@@ -69,7 +69,7 @@ TEST_F(DialogsTest, AWordInGbpIsReportedAndThePanelsStay) {
 
 TEST_F(DialogsTest, EnterInUsdAndEscapeLeaveTheDialogOpen) {
     Start();
-    bool openAfterKeys = false;
+    bool openAfterKeys = false, closedByEnter = false;
     WhenShown(*config, [&] {
         QWidget* usd = config->USD().Widget();
         usd->setFocus();
@@ -83,10 +83,19 @@ TEST_F(DialogsTest, EnterInUsdAndEscapeLeaveTheDialogOpen) {
         }
         Pump();
         openAfterKeys = config->Widget()->isVisible() && config->ModalResult() == mrNone;
-        CloseBox(*config);
+        // Enter on the focused OK button does close it.
+        QWidget* ok = Get<TWinControl>(*config, "BitBtn1").Widget();
+        ok->setFocus();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(ok, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(ok, &release);
+        closedByEnter = config->ModalResult() == mrOk;
+        if (!closedByEnter) CloseBox(*config);
     });
     Click(*Form1, "BmpTransparent4");
     EXPECT_TRUE(openAfterKeys);
+    EXPECT_TRUE(closedByEnter);
 }
 
 TEST_F(DialogsTest, ChosenDefaultCurrencyWaitsForTheNextStart) {
