@@ -1,5 +1,8 @@
 // Start-up: the settings read into the dialogs' controls, the current
 // currency made and marked, the first conversion, and the rate error at start.
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "tests/app/AppFixture.h"
 
 namespace tresilva::test {
@@ -25,6 +28,10 @@ TEST_F(StartupTest, FirstRunWithoutSettingsFileMakesEuroCurrent) {
     EXPECT_EQ(Application.Title(), "Tresilva 99");
     EXPECT_EQ(Form1->Widget()->windowTitle(), "Tresilva 99");
     EXPECT_EQ(Form1->Widget()->size(), QSize(563, 283));
+    // Centred: the outer frame (571 x 310) in the middle of the screen.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(Form1->Widget()->pos(),
+              QPoint(area.x() + (area.width() - 571) / 2, area.y() + (area.height() - 310) / 2));
     EXPECT_EQ(StartupDir, startDir.string() + "/");
     EXPECT_EQ(Application.HelpFile(), startDir.string() + "/DOCFR.HLP");
 
