@@ -139,15 +139,15 @@ public:
 
     // Runs `step` from inside the next modal loop.
     static void Later(std::function<void()> step) { QTimer::singleShot(0, qApp, std::move(step)); }
-    // Runs `step` once `form` is shown modally (gives up after about two seconds).
-    static void WhenShown(TForm& form, std::function<void()> step, int tries = 400) {
+    // Runs `step` once `form` is shown modally (gives up after about ten seconds).
+    static void WhenShown(TForm& form, std::function<void()> step, int tries = 2000) {
         QTimer::singleShot(5, qApp, [&form, step, tries] {
             if (form.Modal() && form.Widget() && form.Widget()->isVisible()) step();
             else if (tries > 0) WhenShown(form, step, tries - 1);
         });
     }
     // Chooses the item `caption` once the pop-up menu is open.
-    static void WhenMenu(const QString& caption, int tries = 400) {
+    static void WhenMenu(const QString& caption, int tries = 2000) {
         QTimer::singleShot(5, qApp, [caption, tries] {
             if (qobject_cast<QMenu*>(QApplication::activePopupWidget())) ChooseMenuItem(caption);
             else if (tries > 0) WhenMenu(caption, tries - 1);
