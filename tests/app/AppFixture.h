@@ -98,6 +98,7 @@ public:
     }
 
     void TearDown() override {
+        ++Epoch();
         DestroyWindows();
         SetHelpEngine(nullptr);
         SetHelpMessageHook({});
@@ -139,16 +140,23 @@ public:
 
     // Runs `step` from inside the next modal loop.
     static void Later(std::function<void()> step) { QTimer::singleShot(0, qApp, std::move(step)); }
-    // Runs `step` once `form` is shown modally (gives up after about ten seconds).
+    // Runs `step` once `form` is shown modally (gives up after about ten
+    // seconds, or when the test ends: the windows and the test's locals are gone then).
+    static int& Epoch() {
+        static int epoch = 0;
+        return epoch;
+    }
     static void WhenShown(TForm& form, std::function<void()> step, int tries = 2000) {
-        QTimer::singleShot(5, qApp, [&form, step, tries] {
+        QTimer::singleShot(5, qApp, [&form, step, tries, epoch = Epoch()] {
+            if (epoch != Epoch()) return;
             if (form.Modal() && form.Widget() && form.Widget()->isVisible()) step();
             else if (tries > 0) WhenShown(form, step, tries - 1);
         });
     }
     // Chooses the item `caption` once the pop-up menu is open.
     static void WhenMenu(const QString& caption, int tries = 2000) {
-        QTimer::singleShot(5, qApp, [caption, tries] {
+        QTimer::singleShot(5, qApp, [caption, tries, epoch = Epoch()] {
+            if (epoch != Epoch()) return;
             if (qobject_cast<QMenu*>(QApplication::activePopupWidget())) ChooseMenuItem(caption);
             else if (tries > 0) WhenMenu(caption, tries - 1);
         });
