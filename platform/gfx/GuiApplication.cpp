@@ -20,8 +20,9 @@ void EnsureGuiApplication() {
 }  // namespace tresilva
 
 // Fontconfig keeps a few bytes of its parsed configuration for the life of the
-// process and never frees them; that is not ours to fix, so leak checks in
-// sanitizer builds ignore it. Weak, so a program may give its own list.
+// process and never frees them, and so does libdbus for the connection Qt opens
+// on a real desktop; neither is ours to fix, so leak checks in sanitizer builds
+// ignore them. Weak, so a program may give its own list.
 #if defined(__SANITIZE_ADDRESS__)
 #define TRESILVA_ASAN 1
 #elif defined(__has_feature)
@@ -30,5 +31,5 @@ void EnsureGuiApplication() {
 #endif
 #endif
 #ifdef TRESILVA_ASAN
-extern "C" __attribute__((weak, used)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" __attribute__((weak, used)) const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so\n"; }
 #endif
