@@ -72,7 +72,7 @@ const std::string kE34 = "1" + std::string(34, '0');
 const std::string kE36 = "1" + std::string(36, '0');
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_2, Example,
+    Conversion, Example,
     ::testing::Values(
         // 100 FRF
         Five("FRF100_DEM", "100", "FRF", "DEM", "29,81644"), Five("FRF100_EUR", "100", "FRF", "EUR", "15,24490"),
@@ -134,7 +134,7 @@ TEST_P(ZeroDisplay, EveryOtherPanelShowsZero) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Part1_2, ZeroDisplay,
+INSTANTIATE_TEST_SUITE_P(Conversion, ZeroDisplay,
                          ::testing::Values(ZeroRow{"Zero", "0", false, std::string(14, ' ') + "0,00000"},
                                            ZeroRow{"ZeroRound", "0", true, std::string(14, ' ') + "0,00"},
                                            ZeroRow{"ZeroComma", "0,", false, std::string(14, ' ') + "0,00000"},
@@ -217,7 +217,7 @@ TEST_P(Failure, StopsWhereItHappens) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_2, Failure,
+    Conversion, Failure,
     ::testing::Values(
         // The display's separator and the parser's differ.
         FailureRow{"ParseError", "1,15455", "1.5", kEUR, "'1.5' is not a valid floating point value", 1},

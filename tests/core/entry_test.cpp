@@ -76,7 +76,7 @@ TEST_P(Transition, DisplayStateAndConversion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_3, Transition,
+    Entry, Transition,
     ::testing::Values(
         // Zero "0"
         TransitionRow{"Zero_Digit0", "0", false, Action::TypeDigit, '0', "0", false, true},
@@ -142,7 +142,7 @@ TEST_P(KeyPress, AcceptsReplacesAndFlashes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_3, KeyPress,
+    Entry, KeyPress,
     ::testing::Values(KeyPressRow{"Digit", ',', '5', '5', "15", "5"},
                       KeyPressRow{"Digit0", ',', '0', '0', "10", "0"},
                       KeyPressRow{"CommaWithComma", ',', ',', ',', "1,", "P"},

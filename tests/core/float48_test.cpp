@@ -53,7 +53,7 @@ TEST_P(FixedRate, IsTheFloat48NearestTheDecimalRate) {
     EXPECT_EQ(Hex(Float48::Store(ParseDecimal(c.rateText, '.')).bytes()), GetParam().bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Part1_1, FixedRate,
+INSTANTIATE_TEST_SUITE_P(Rates, FixedRate,
                          ::testing::Values(FixedRateRow{1, "DEM", "81 45 2F A3 58 7A"},
                                            FixedRateRow{2, "ATS", "84 32 55 30 2A 5C"},
                                            FixedRateRow{3, "BEF", "86 E0 BE 0E 5C 21"},
@@ -100,7 +100,7 @@ TEST_P(DefaultText, TextAndStoredBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_1, DefaultText,
+    Rates, DefaultText,
     ::testing::Values(DefaultTextRow{"USD_comma", kUSD, ',', "1,15455", "81 CC 5D 4B C8 13"},
                       DefaultTextRow{"GBP_comma", kGBP, ',', "0,70807", "80 47 55 13 44 35"},
                       DefaultTextRow{"JPY_comma", kJPY, ',', "129,289", "88 6D E7 FB 49 01"},
@@ -154,7 +154,7 @@ TEST_P(LoadFailure, EarlierRatesStayLoaded) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_1, LoadFailure,
+    Rates, LoadFailure,
     ::testing::Values(
         LoadFailureRow{"DollarRejected", "1.5", "7", "8", "'1.5' is not a valid floating point value", false, false},
         LoadFailureRow{"PoundRejected", "5", "x", "8", "'x' is not a valid floating point value", true, false},
@@ -207,7 +207,7 @@ TEST_P(Store, Bytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_1, Store,
+    Rates, Store,
     ::testing::Values(
         StoreRow{"Hundred", 100.0L, "87 00 00 00 00 48"},
         StoreRow{"Zero", 0.0L, "00 00 00 00 00 00"},
@@ -284,7 +284,7 @@ TEST_P(CurrencyTable, Row) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_1, CurrencyTable,
+    Rates, CurrencyTable,
     ::testing::Values(CurrencyRow{1, "DEM", "Allemagne (DEM)", "Deutche mark"},
                       CurrencyRow{2, "ATS", "Autriche (ATS)", "Schilling"},
                       CurrencyRow{3, "BEF", "Belgique (BEF)", "Franc belge"},

@@ -36,7 +36,7 @@ TEST_P(Writer, Text) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_2, Writer,
+    Conversion, Writer,
     ::testing::Values(
         // The Part's examples of steps 4 to 6.
         WriterRow{"TwelveAndAHalf", 12.5L, 21, 5, "             12.50000"},
@@ -126,7 +126,7 @@ TEST_P(Format, Text) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_2, Format,
+    Conversion, Format,
     ::testing::Values(FormatRow{"FiveDecimalsComma", 12.5L, 15, 5, ',', "             12,50000"},
                       FormatRow{"FiveDecimalsPoint", 12.5L, 15, 5, '.', "             12.50000"},
                       FormatRow{"TwoDecimalsComma", 12.5L, 15, 2, ',', "             12,50"},
@@ -151,7 +151,7 @@ TEST_P(Rounding, Text) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_2, Rounding,
+    Conversion, Rounding,
     ::testing::Values(
         RoundingRow{"OffKeepsTheText", "             29,81644", false, ',', "             29,81644"},
         RoundingRow{"OnReformats", "             29,81644", true, ',', "             29,82"},

@@ -42,7 +42,7 @@ TEST_P(Accept, Reads) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_1, Accept,
+    Rates, Accept,
     ::testing::Values(
         // The Part's list, separator ",".
         AcceptRow{"SpacesAround", "  12,5  ", ',', 12.5L},
@@ -118,7 +118,7 @@ TEST_P(Reject, RaisesTheParseError) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part1_1, Reject,
+    Rates, Reject,
     ::testing::Values(
         // The Part's list, separator ",".
         RejectRow{"Empty", "", ','}, RejectRow{"SpacesOnly", "   ", ','}, RejectRow{"TwoSeparators", "1,2,3", ','},

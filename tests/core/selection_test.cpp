@@ -89,7 +89,7 @@ TEST_P(MarkEach, ClickMarksOnlyThatCurrency) {
     EXPECT_EQ(s.window.captions[static_cast<std::size_t>(row.index)], "1");
 }
 
-INSTANTIATE_TEST_SUITE_P(Part1_4, MarkEach,
+INSTANTIATE_TEST_SUITE_P(Selection, MarkEach,
                          ::testing::Values(MarkRow{1, "Deutche mark"}, MarkRow{2, "Schilling"},
                                            MarkRow{3, "Franc belge"}, MarkRow{4, "Pesete"}, MarkRow{5, "Markka"},
                                            MarkRow{6, "Franc fran\xC3\xA7" "ais"}, MarkRow{7, "Livre irlandaise"},
