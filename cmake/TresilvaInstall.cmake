@@ -25,9 +25,9 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Tresilva Logiciels")
 set(CPACK_PACKAGE_CONTACT "contact@tresilva.example")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Euro currency converter calculator")
-set(CPACK_PACKAGE_DESCRIPTION "Tresilva 99 converts an amount into fifteen currencies at once: the eleven former national
- currencies of the first euro-zone members at their fixed rates, the euro, and the US dollar, the
- pound sterling and the yen at rates the user edits, with the exact rounding of a 48-bit real.")
+set(CPACK_PACKAGE_DESCRIPTION "Tresilva 99 converts an amount into fifteen currencies at once: the eleven former national \
+currencies of the first euro-zone members at their fixed rates, the euro, and the US dollar, the \
+pound sterling and the yen at rates the user edits, with the exact rounding of a 48-bit real.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE amd64)
