@@ -6,7 +6,7 @@
 #include "app/RatesForm.h"
 #include "controls/freelib/BmpAnime.h"
 #include "controls/freelib/Registration.h"
-#include "controls/labelsp/SpecialLabel.h"
+#include "controls/labelsp/LabelSp.h"
 #include "controls/magiclab/MagicLabel.h"
 #include "platform/ui/Application.h"
 

@@ -13,7 +13,7 @@
 #include "controls/cursors/HandCursors.h"
 #include "controls/freelib/BmpAnime.h"
 #include "controls/freelib/ImageCtrl.h"
-#include "controls/labelsp/SpecialLabel.h"
+#include "controls/labelsp/LabelSp.h"
 #include "controls/magiclab/MagicLabel.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/ui/WinControl.h"

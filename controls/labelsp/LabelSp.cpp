@@ -1,4 +1,4 @@
-#include "controls/labelsp/SpecialLabel.h"
+#include "controls/labelsp/LabelSp.h"
 
 #include "controls/magiclab/RaisedLabelProperties.h"
 #include "platform/gfx/Canvas.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/labelsp/SpecialLabel.h"
+#include "controls/labelsp/LabelSp.h"
 #include "platform/Errors.h"
 #include "platform/ui/Properties.h"
 #include "tests/controls/magiclab/LabelFixtures.h"
