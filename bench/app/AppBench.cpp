@@ -23,6 +23,7 @@
 #include "app/MainForm.h"
 #include "app/Program.h"
 #include "controls/cursors/HandCursors.h"
+#include "bench/CpuRatio.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Application.h"
@@ -32,19 +33,11 @@
 namespace tresilva {
 namespace {
 
+using bench::BaselineNs;
+using bench::CpuNs;
+
 constexpr int kWidth = 563;
 constexpr int kHeight = 283;
-
-double CpuNs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e9 + static_cast<double>(t.tv_nsec);
-}
-
-double& BaselineNs() {
-    static double ns = 0;
-    return ns;
-}
 
 // The program's windows on Qt's offscreen platform, FRF current, made once.
 void StartProgram() {
@@ -110,8 +103,7 @@ void TypedDigit(benchmark::State& state, bool shown) {
     }
     const double perIteration = (CpuNs() - start) / static_cast<double>(std::max<std::int64_t>(n, 1));
     if (Form1->DisplayText() != "105") state.SkipWithError("the digit was not typed");
-    state.counters["baseline_ns"] = BaselineNs();
-    state.counters["ratio"] = BaselineNs() > 0 ? perIteration / BaselineNs() : 0;
+    bench::ReportRatio(state, perIteration);
 }
 
 void BM_TypedDigitComposed(benchmark::State& state) { TypedDigit(state, false); }

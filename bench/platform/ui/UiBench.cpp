@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/CpuRatio.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/GraphicControl.h"
@@ -19,6 +20,9 @@
 
 namespace tresilva {
 namespace {
+
+using bench::BaselineNs;
+using bench::CpuNs;
 
 constexpr int kWidth = 563;
 constexpr int kHeight = 283;
@@ -68,19 +72,6 @@ struct Scene {
     std::vector<std::unique_ptr<Shader>> controls;
 };
 
-// This thread's CPU time: the machine is shared, so wall time would measure the others too.
-double CpuNs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e9 + static_cast<double>(t.tv_nsec);
-}
-
-// The baseline's CPU time per iteration, measured in this run.
-double& BaselineNs() {
-    static double ns = 0;
-    return ns;
-}
-
 void BM_PlainCopy(benchmark::State& state) {
     TBitmap surface(kWidth, kHeight);
     TBitmap target(kWidth, kHeight);
@@ -108,8 +99,7 @@ void Compose(benchmark::State& state, bool stacked) {
     }
     const double ns = CpuNs() - start;
     const double perIteration = ns / static_cast<double>(std::max<std::int64_t>(n, 1));
-    state.counters["baseline_ns"] = BaselineNs();
-    state.counters["ratio"] = BaselineNs() > 0 ? perIteration / BaselineNs() : 0;
+    bench::ReportRatio(state, perIteration);
 }
 
 void BM_ComposeTenStacked(benchmark::State& state) { Compose(state, true); }
